@@ -1,0 +1,102 @@
+#include "calendar/feasts.h"
+
+#include <span>
+#include <string_view>
+
+namespace tovik {
+
+namespace {
+
+struct Feast {
+  std::string_view name;  // ends in the space before the date
+  int daysAfterEaster;
+};
+
+constexpr Feast kDanish[] = {
+    {"Påskedag ", 0}, {"Store bededag ", 26}, {"Kr. himmelfart ", 39}, {"Pinsedag ", 49}};
+constexpr Feast kEnglish[] = {{"Easter ", 0}, {"Whit Sunday ", 49}};
+constexpr Feast kGerman[] = {{"Ostersonntag ", 0}, {"Pfingstsonntag ", 49}};
+constexpr Feast kFrench[] = {{"Pâque ", 0}, {"Pentecôte ", 49}};
+constexpr Feast kSpanish[] = {{"Pascua ", 0}, {"Pentecostés ", 49}};
+constexpr Feast kDutch[] = {{"Paaszondag ", 0}, {"Pinksteren ", 49}};
+
+std::span<const Feast> FeastsOf(int languageId) {
+  switch (languageId) {
+    case 1:
+      return kDanish;
+    case 2:
+      return kEnglish;
+    case 3:
+      return kGerman;
+    case 4:
+      return kFrench;
+    case 5:
+      return kSpanish;
+    case 6:
+      return kDutch;
+    default:
+      return {};
+  }
+}
+
+// The first count characters of UTF-8 text (a character is a lead byte and
+// its continuation bytes).
+std::string_view FirstCharacters(std::string_view text, size_t count) {
+  size_t end = 0;
+  while (end < text.size() && count > 0) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    --count;
+  }
+  return text.substr(0, end);
+}
+
+struct EasterMonthDay {
+  int month;
+  int day;
+};
+
+// The anonymous Gregorian computus.
+EasterMonthDay Computus(int y) {
+  const int a = y % 19;
+  const int b = y / 100;
+  const int c = y % 100;
+  const int g = (8 * b + 13) / 25;
+  const int h = (19 * a + b - b / 4 - g + 15) % 30;
+  const int m = (a + 11 * h) / 319;
+  const int r = (2 * (b % 4) + 2 * (c / 4) - c % 4 - h + m + 32) % 7;
+  const int n = (h - m + r + 90) / 25;
+  const int p = (h - m + r + n + 19) % 32;
+  return {n, p};
+}
+
+}  // namespace
+
+CalendarDate EasterSunday(int year) {
+  const EasterMonthDay e = Computus(year);
+  return {year, e.month, e.day};
+}
+
+// (Y - 1900) * 365.25 - 395.25 and n * 30.57 in whole numbers; C++ division
+// truncates towards zero as the original trunc does.
+int32_t EasterDayNumber(int year) {
+  const EasterMonthDay e = Computus(year);
+  const int t = year - 1900;
+  const int k = t % 4 == 0 ? 1 : 2;
+  return (t * 1461 - 1581) / 4 + e.month * 3057 / 100 + e.day - k + 366;
+}
+
+std::string FeastLines(int year, int languageId, DateFormatter& formatter) {
+  const int32_t easter = EasterDayNumber(year);
+  std::string lines;
+  for (const Feast& feast : FeastsOf(languageId)) {
+    if (!lines.empty()) lines += "\n\r";
+    const std::string date =
+        FormatDate(formatter, DateFromDayNumber(easter + feast.daysAfterEaster), "ddddd");
+    lines += feast.name;
+    lines += FirstCharacters(date, 5);
+  }
+  return lines;
+}
+
+}  // namespace tovik

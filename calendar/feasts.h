@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "calendar/date_format.h"
+#include "calendar/day_number.h"
+
+namespace tovik {
+
+// Easter Sunday of a Gregorian year by the computus.
+CalendarDate EasterSunday(int year);
+
+// The DayNumber of Easter Sunday from the closed form the organiser has
+// always used; it treats every fourth year as a leap year, which holds for
+// 1901 to 2099.
+int32_t EasterDayNumber(int year);
+
+// The lines of the movable feasts of a year in an interface language
+// (LanguageId), each a name and the first five characters of the date in the
+// locale's short date format, joined by LF CR. Empty for languages without
+// feast names.
+std::string FeastLines(int year, int languageId, DateFormatter& formatter);
+
+}  // namespace tovik
