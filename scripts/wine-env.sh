@@ -1,0 +1,25 @@
+# Sourced by the run and test scripts: a private Xvfb display and Wine prefix.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Starts Xvfb on a free display and exports DISPLAY; the server ends with the script.
+start_xvfb() {
+  local fifo display
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  TOVIK_XVFB_PID=$!
+  read -r display <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$display"
+  trap 'kill "$TOVIK_XVFB_PID" 2>/dev/null || true' EXIT
+}
+
+# Creates a fresh Wine prefix in $1 (wineboot once); later tests copy it.
+make_wine_prefix() {
+  local prefix=$1
+  mkdir -p "$prefix"
+  WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -w
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs one Windows test binary under Wine in its own copy of the run's prefix,
+# from its own empty program folder. Usage: wine_run.sh EXE [ARGS...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/wine-env.sh"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tovik-wintest.XXXXXX")
+cleanup() {
+  WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+if [ -n "${TOVIK_WINE_TEMPLATE:-}" ] && [ -d "$TOVIK_WINE_TEMPLATE" ]; then
+  cp -a "$TOVIK_WINE_TEMPLATE" "$work/prefix"
+else
+  make_wine_prefix "$work/prefix"
+fi
+if [ -z "${DISPLAY:-}" ]; then start_xvfb; fi
+
+mkdir -p "$work/program"
+exe=$1; shift
+cp "$exe" "$work/program/"
+export WINEPREFIX="$work/prefix"
+export TOVIK_TEST_WORK="$work"
+cd "$work/program"
+set +e
+wine "./$(basename "$exe")" "$@"
+rc=$?
+WINEPREFIX="$work/prefix" wineserver -w
+exit $rc
