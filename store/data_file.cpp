@@ -1,0 +1,108 @@
+#include "store/data_file.h"
+
+namespace tovik {
+
+namespace {
+uint32_t LoadLE(std::string_view bytes, size_t at, size_t width) {
+  uint32_t v = 0;
+  for (size_t i = 0; i < width; ++i) {
+    const uint8_t b = at + i < bytes.size() ? static_cast<uint8_t>(bytes[at + i]) : 0;
+    v |= uint32_t{b} << (8 * i);
+  }
+  return v;
+}
+
+void StoreLE(char* out, uint32_t v, size_t width) {
+  for (size_t i = 0; i < width; ++i) out[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+}  // namespace
+
+FileHeader DecodeHeader(std::string_view bytes) {
+  FileHeader h;
+  h.SettingsWord = static_cast<uint16_t>(LoadLE(bytes, 0, 2));
+  h.CreatedDay = static_cast<uint16_t>(LoadLE(bytes, 2, 2));
+  h.CreationStamp = static_cast<uint16_t>(LoadLE(bytes, 4, 2));
+  h.Reserved6 = static_cast<uint16_t>(LoadLE(bytes, 6, 2));
+  h.Reserved8 = static_cast<uint16_t>(LoadLE(bytes, 8, 2));
+  h.BackgroundColor = static_cast<int32_t>(LoadLE(bytes, 10, 4));
+  h.FontColor = static_cast<int32_t>(LoadLE(bytes, 14, 4));
+  return h;
+}
+
+std::array<char, kHeaderSize> EncodeHeader(const FileHeader& h) {
+  std::array<char, kHeaderSize> out{};
+  StoreLE(&out[0], h.SettingsWord, 2);
+  StoreLE(&out[2], h.CreatedDay, 2);
+  StoreLE(&out[4], h.CreationStamp, 2);
+  StoreLE(&out[6], h.Reserved6, 2);
+  StoreLE(&out[8], h.Reserved8, 2);
+  StoreLE(&out[10], static_cast<uint32_t>(h.BackgroundColor), 4);
+  StoreLE(&out[14], static_cast<uint32_t>(h.FontColor), 4);
+  return out;
+}
+
+std::string NewFileImage(uint16_t createdDay, uint16_t creationStamp) {
+  FileHeader h;
+  h.CreatedDay = createdDay;
+  h.CreationStamp = creationStamp;
+  h.BackgroundColor = kNewFileBackground;
+  h.FontColor = kNewFileFont;
+  const auto head = EncodeHeader(h);
+  std::string image(head.begin(), head.end());
+  image.append(kNewFileSize - kHeaderSize, '\0');  // reserved, then three zero counts
+  return image;
+}
+
+Settings SplitSettingsWord(uint16_t word) {
+  Settings s;
+  s.LanguageId = word & 0x0F;
+  s.WeekStartDay = (word >> 4) & 0x03;
+  s.FirstWeekRule = (word >> 6) & 0x03;
+  s.PreservedBits = (word >> 8) & 0x1F;
+  return s;
+}
+
+uint16_t ComposeSettingsWord(const Settings& s) {
+  return static_cast<uint16_t>((s.LanguageId & 0x0F) | ((s.WeekStartDay & 0x03) << 4) |
+                               ((s.FirstWeekRule & 0x03) << 6) | ((s.PreservedBits & 0x1F) << 8));
+}
+
+std::optional<uint8_t> RecordReader::U8() {
+  if (bytes_.size() - pos_ < 1) return std::nullopt;
+  return static_cast<uint8_t>(LoadLE(bytes_, pos_++, 1));
+}
+
+std::optional<uint16_t> RecordReader::U16() {
+  if (bytes_.size() - pos_ < 2) return std::nullopt;
+  const auto v = static_cast<uint16_t>(LoadLE(bytes_, pos_, 2));
+  pos_ += 2;
+  return v;
+}
+
+std::optional<int32_t> RecordReader::I32() {
+  if (bytes_.size() - pos_ < 4) return std::nullopt;
+  const auto v = static_cast<int32_t>(LoadLE(bytes_, pos_, 4));
+  pos_ += 4;
+  return v;
+}
+
+std::optional<std::string_view> RecordReader::Text(int32_t length) {
+  if (length <= 0) return std::string_view{};
+  const auto n = static_cast<size_t>(length);
+  if (bytes_.size() - pos_ < n) return std::nullopt;
+  const auto text = bytes_.substr(pos_, n);
+  pos_ += n;
+  return text;
+}
+
+void AppendU16(std::string& out, uint16_t v) {
+  out.push_back(static_cast<char>(v & 0xFF));
+  out.push_back(static_cast<char>(v >> 8));
+}
+
+void AppendI32(std::string& out, int32_t v) {
+  const auto u = static_cast<uint32_t>(v);
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
+}
+
+}  // namespace tovik

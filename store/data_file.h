@@ -1,0 +1,73 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The byte layout of Tovik.dat: packed little-endian records after a fixed
+// header. Shared by the organiser's store and the reminder's reader.
+namespace tovik {
+
+constexpr size_t kHeaderSize = 18;      // rewritten in place on every setting change
+constexpr size_t kSectionsOffset = 22;  // the appointment count
+constexpr size_t kNewFileSize = 28;
+constexpr int32_t kNewFileBackground = 0x00800000;                        // navy
+constexpr int32_t kNewFileFont = 0x00FFFFFF;                              // white
+constexpr int32_t kDefaultBackground = static_cast<int32_t>(0x8000000F);  // button face
+constexpr int32_t kDefaultFont = static_cast<int32_t>(0x80000008);        // window text
+
+struct FileHeader {
+  uint16_t SettingsWord = 0;
+  uint16_t CreatedDay = 0;
+  uint16_t CreationStamp = 0;
+  uint16_t Reserved6 = 0;
+  uint16_t Reserved8 = 0;
+  int32_t BackgroundColor = 0;
+  int32_t FontColor = 0;
+};
+
+// Missing bytes (a file shorter than the header) read as 0.
+FileHeader DecodeHeader(std::string_view bytes);
+std::array<char, kHeaderSize> EncodeHeader(const FileHeader& header);
+// The 28 bytes of a newly created file.
+std::string NewFileImage(uint16_t createdDay, uint16_t creationStamp);
+
+// The settings packed into SettingsWord.
+struct Settings {
+  uint16_t LanguageId = 0;     // bits 0-3
+  int32_t WeekStartDay = 0;    // bits 4-5
+  int32_t FirstWeekRule = 0;   // bits 6-7
+  uint16_t PreservedBits = 0;  // bits 8-12, kept for writing back
+};
+Settings SplitSettingsWord(uint16_t word);
+uint16_t ComposeSettingsWord(const Settings& s);
+
+// Lengths above 65535 are read as their high 16 bits.
+inline int32_t ApplyLengthRule(int32_t length) {
+  return length > 65535 ? static_cast<int32_t>(static_cast<uint32_t>(length) >> 16) : length;
+}
+
+// Bounds-checked reading of records; every read fails at the end of the bytes
+// and leaves the position where it was.
+class RecordReader {
+ public:
+  RecordReader(std::string_view bytes, size_t position)
+      : bytes_(bytes), pos_(position < bytes.size() ? position : bytes.size()) {}
+  std::optional<uint8_t> U8();
+  std::optional<uint16_t> U16();
+  std::optional<int32_t> I32();
+  // A record's text of `length` bytes (after the length rule); nothing for
+  // lengths of 0 or below; nullopt when the bytes end first.
+  std::optional<std::string_view> Text(int32_t length);
+  size_t position() const { return pos_; }
+
+ private:
+  std::string_view bytes_;
+  size_t pos_;
+};
+
+void AppendU16(std::string& out, uint16_t v);
+void AppendI32(std::string& out, int32_t v);
+
+}  // namespace tovik

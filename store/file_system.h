@@ -1,0 +1,64 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tovik {
+
+// An input/output failure, with the operating system's error code and text.
+class IoError : public std::runtime_error {
+ public:
+  enum class Kind { Other, NotFound, SharingViolation };
+  IoError(const std::string& message, uint32_t code = 0, Kind kind = Kind::Other)
+      : std::runtime_error(message), code_(code), kind_(kind) {}
+  uint32_t code() const { return code_; }
+  Kind kind() const { return kind_; }
+
+ private:
+  uint32_t code_;
+  Kind kind_;
+};
+
+// An open file. Every method throws IoError on failure.
+class File {
+ public:
+  virtual ~File() = default;
+  virtual uint64_t Size() = 0;
+  virtual void Seek(uint64_t offset) = 0;
+  // Reads up to size bytes; returns how many were read (0 at the end).
+  virtual size_t Read(void* buffer, size_t size) = 0;
+  virtual void Write(const void* data, size_t size) = 0;
+  virtual void Truncate() = 0;  // at the current position
+  virtual void Flush() = 0;     // through to the disk
+};
+
+enum class OpenMode {
+  ExistingRead,       // read only, others may read, write and replace it
+  ExistingReadWrite,  // read and write, others may read, write and replace it
+  CreateNew,          // fails when the file exists
+  CreateAlways,       // replaces whatever is there
+};
+
+// The file operations the core needs from the platform. Paths are UTF-8.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode) = 0;
+  // Puts `replacement` in the place of `target` in one step.
+  virtual void Replace(const std::string& target, const std::string& replacement) = 0;
+  virtual bool Remove(const std::string& path) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool DirectoryExists(const std::string& path) = 0;
+  virtual bool CreateDirectory(const std::string& path) = 0;
+  virtual void Pause(int milliseconds) = 0;
+};
+
+// The whole content of a file, read through `file` from its start.
+std::string ReadWholeFile(File& file);
+inline void WriteAll(File& file, std::string_view bytes) {
+  file.Write(bytes.data(), bytes.size());
+}
+
+}  // namespace tovik

@@ -1,0 +1,113 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/data_file.h"
+#include "store/file_system.h"
+
+namespace tovik {
+
+// Texts hold the record's bytes exactly as stored: the text, then its closing
+// NUL, which the stored Length counts. A text of 65535 bytes or more would be
+// misread by the length rule, so the store never takes one.
+constexpr size_t kMaxStoredTextBytes = 65534;
+constexpr size_t kDesignedAppointmentSlots = 2200;
+constexpr size_t kMaxAppointmentSlots = 65535;  // the count field is 16 bits
+constexpr size_t kEventSlots = 300;
+constexpr size_t kNotePages = 8;
+
+struct AppointmentEntry {
+  uint16_t Day = 0;  // 0 with an empty text: a free slot
+  std::string Text;
+  int32_t Length() const { return static_cast<int32_t>(Text.size()); }
+};
+
+struct PeriodicEvent {
+  uint8_t Month = 0;  // 1-12 yearly, 13 every month, 14 every week
+  uint8_t Day = 0;    // day of month, or weekday 1 = Sunday for Month 14
+  std::string Text;
+  int32_t Length() const { return static_cast<int32_t>(Text.size()); }
+};
+
+struct NotePage {
+  std::string Text;  // empty: an empty page (Length 0)
+  int32_t Length() const { return static_cast<int32_t>(Text.size()); }
+};
+
+// One row of the events grid handed to ReplaceEvents.
+struct EventItem {
+  int Month = 0;
+  int Day = 0;
+  std::string Text;  // without the closing NUL
+};
+
+enum class StoreResult {
+  Stored,         // memory changed; the sections were saved
+  Unchanged,      // nothing to store
+  DayOutOfRange,  // the shown day has no DayNumber (after 4 June 2079)
+  TextTooLong,    // a text of kMaxStoredTextBytes or more
+  TableFull,      // every one of the 65535 appointment slots holds text
+};
+
+// The text part of stored bytes: up to the first NUL.
+std::string_view TextOf(const std::string& stored);
+
+// The organiser's in-memory copy of Tovik.dat. The pages change entries only
+// through FindDaySlot, StoreDayText, ReplaceEvents and StoreNotePage; each
+// that changes something saves the sections at once.
+class OrganiserStore {
+ public:
+  OrganiserStore(FileSystem& fs, std::string dataFilePath);
+
+  // Settings (assign, then SaveHeader).
+  uint16_t LanguageId = 0;
+  int32_t WeekStartDay = 0;
+  int32_t FirstWeekRule = 0;
+  uint16_t PreservedBits = 0;
+  uint16_t CreatedDay = 0;
+  uint16_t CreationStamp = 0;
+  uint16_t Reserved6 = 0;
+  uint16_t Reserved8 = 0;
+  int32_t BackgroundColor = 0;
+  int32_t FontColor = 0;
+  // Put in front of the system's long date format for the whole run when the
+  // language was Danish at load.
+  std::string LongDatePrefix;
+
+  int32_t SelectedDay = 0;
+  std::vector<AppointmentEntry> AppointmentSlots;  // size is AppointmentCount
+  uint16_t CurrentSlot = 0;                        // 1-based; 0 = none
+  std::vector<PeriodicEvent> EventSlots;           // size is EventCount, at most 300
+  std::array<NotePage, kNotePages> NotePages;
+  uint16_t CurrentNotePage = 1;
+  bool DataModified = false;
+  bool LocalDataFile = true;
+
+  size_t AppointmentCount() const { return AppointmentSlots.size(); }
+  size_t EventCount() const { return EventSlots.size(); }
+  const std::string& DataFilePath() const { return path_; }
+
+  uint16_t FindDaySlot(uint16_t day) const;
+  StoreResult StoreDayText(std::string_view text);
+  StoreResult ReplaceEvents(const std::vector<EventItem>& items);
+  StoreResult StoreNotePage(int page, std::string_view text);
+
+  void SaveHeader();
+  void SaveSections();
+  void CloseStore();
+
+  FileHeader Header() const;  // the header as SaveHeader writes it
+  // Everything from offset 22 to the end of the file, as SaveSections writes it.
+  std::string EncodeSections() const;
+  // Fills the tables from the bytes of a whole file (offset 22 onwards).
+  void DecodeSections(std::string_view file);
+
+ private:
+  FileSystem* fs_;
+  std::string path_;
+};
+
+}  // namespace tovik

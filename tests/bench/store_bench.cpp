@@ -1,0 +1,86 @@
+// LoadStore and SaveSections beside the raw read, and the raw write plus
+// flush, of the same bytes.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "store/file_system_posix.h"
+#include "store/store_file.h"
+#include "tests/bench/bench_files.h"
+
+namespace tovik::bench {
+namespace {
+
+class BenchPlatform : public StorePlatform {
+ public:
+  LocalDateTime Now() override { return {2026, 12, 8, 12, 0, 0, 0}; }
+  uint16_t UserDefaultLanguage() override { return 0x0409; }
+  std::string LocaleFirstDayOfWeek() override { return "0"; }
+  std::string LocaleFirstWeekOfYear() override { return "2"; }
+  std::string NetworkForm(const std::string& path) override { return path; }
+};
+
+void RawRead(benchmark::State& state, const BenchFile* f) {
+  std::string buffer;
+  for (auto _ : state) {
+    const int fd = ::open(f->path.c_str(), O_RDONLY);
+    buffer.resize(f->bytes.size());
+    size_t got = 0;
+    while (got < buffer.size()) {
+      const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    benchmark::DoNotOptimize(buffer.data());
+  }
+}
+
+void Load(benchmark::State& state, const BenchFile* f) {
+  PosixFileSystem fs;
+  BenchPlatform platform;
+  for (auto _ : state) {
+    OrganiserStore store = LoadStore(f->path, fs, platform);
+    benchmark::DoNotOptimize(store.AppointmentSlots.data());
+  }
+}
+
+void RawWriteFlush(benchmark::State& state, const BenchFile* f) {
+  const std::string path = f->path + ".raw";
+  for (auto _ : state) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    size_t done = 0;
+    while (done < f->bytes.size()) {
+      const ssize_t n = ::write(fd, f->bytes.data() + done, f->bytes.size() - done);
+      if (n <= 0) break;
+      done += static_cast<size_t>(n);
+    }
+    ::fsync(fd);
+    ::close(fd);
+  }
+  ::unlink(path.c_str());
+}
+
+void Save(benchmark::State& state, const BenchFile* f) {
+  PosixFileSystem fs;
+  BenchPlatform platform;
+  OrganiserStore store = LoadStore(f->path, fs, platform);
+  for (auto _ : state) {
+    store.DataModified = true;
+    store.SaveSections();
+  }
+}
+
+}  // namespace
+}  // namespace tovik::bench
+
+int main(int argc, char** argv) {
+  using namespace tovik::bench;
+  for (const BenchFile& f : BenchFiles()) {
+    benchmark::RegisterBenchmark(("RawRead/" + f.name).c_str(), RawRead, &f)->UseRealTime();
+    benchmark::RegisterBenchmark(("LoadStore/" + f.name).c_str(), Load, &f)->UseRealTime();
+    benchmark::RegisterBenchmark(("RawWriteFlush/" + f.name).c_str(), RawWriteFlush, &f)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark(("SaveSections/" + f.name).c_str(), Save, &f)->UseRealTime();
+  }
+  return RunWithRatios(argc, argv, {{"LoadStore", "RawRead"}, {"SaveSections", "RawWriteFlush"}});
+}

@@ -1,0 +1,234 @@
+// Loading, creating and saving the data file, its failures and its recovery.
+#include "store/store_file.h"
+
+#include <gtest/gtest.h>
+
+#include "calendar/day_number.h"
+#include "tests/unit/data_file_builder.h"
+#include "tests/unit/store_test_support.h"
+
+namespace tovik {
+namespace {
+
+using testing::DataFileBuilder;
+using testing::FakeStorePlatform;
+using testing::kDataPath;
+using testing::MemoryFileSystem;
+
+class StoreFileTest : public ::testing::Test {
+ protected:
+  MemoryFileSystem fs;
+  FakeStorePlatform platform;
+};
+
+TEST_F(StoreFileTest, FirstStartCreatesTheFileAndSettlesItsHeader) {
+  platform.now = {2026, 12, 8, 18, 0, 0, 0};  // three quarters of a day
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  const std::string file = fs.Get(kDataPath);
+  ASSERT_EQ(file.size(), 28u);
+  const FileHeader h = DecodeHeader(file);
+  EXPECT_EQ(h.SettingsWord, 2 | 1 << 4 | 1 << 6);  // English, Sunday, week of 1 January
+  EXPECT_EQ(h.CreatedDay, DayNumberFromDate(2026, 12, 8));
+  EXPECT_EQ(h.CreationStamp, 750000000 & 0xFFFF);
+  EXPECT_EQ(h.BackgroundColor, 0x00800000);
+  EXPECT_EQ(h.FontColor, 0x00FFFFFF);
+  EXPECT_EQ(store.SelectedDay, DayNumberFromDate(2026, 12, 8));
+  EXPECT_EQ(store.AppointmentCount(), 0u);
+  EXPECT_EQ(store.EventCount(), 0u);
+  store.DataModified = true;
+  store.SaveSections();  // the first rewrite gives the eight note records
+  EXPECT_EQ(fs.Get(kDataPath).size(), 24u + 2 + 2 + 8 * 4);
+}
+
+TEST_F(StoreFileTest, DanishLocaleSettlesDanishSettingsAndLongDatePrefix) {
+  platform.lang_id = 0x0406;
+  platform.first_day = "0";   // Monday
+  platform.first_week = "2";  // first week with four days
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  EXPECT_EQ(store.LanguageId, 1);
+  EXPECT_EQ(store.WeekStartDay, 2);
+  EXPECT_EQ(store.FirstWeekRule, 3);
+  EXPECT_EQ(store.LongDatePrefix, "dddd, ");
+  EXPECT_EQ(DecodeHeader(fs.Get(kDataPath)).SettingsWord, 1 | 2 << 4 | 3 << 6);
+}
+
+TEST(SettlingTest, LanguageFromTheUserLocale) {
+  const std::pair<uint16_t, uint16_t> cases[] = {
+      {0x0406, 1}, {0x0407, 3}, {0x0809, 2}, {0x0C0A, 5}, {0x040C, 4}, {0x0413, 6},
+      {0x0816, 8}, {0x0419, 7}, {0x0414, 2}, {0x0000, 2}, {0x041D, 2},
+  };
+  for (const auto& [langId, expected] : cases)
+    EXPECT_EQ(LanguageFromLangId(langId), expected) << langId;
+}
+
+TEST(SettlingTest, WeekStartAndRuleFromTheLocale) {
+  const std::pair<const char*, int32_t> starts[] = {
+      {"0", 2}, {"6", 1}, {"5", 2}, {"2", 2}, {"-1", 1}, {"", 1}, {"x", 1}, {"-5", 2}, {"13", 1},
+  };
+  for (const auto& [text, expected] : starts)
+    EXPECT_EQ(WeekStartFromLocale(text), expected) << text;
+  const std::pair<const char*, int32_t> rules[] = {
+      {"0", 1}, {"1", 2}, {"2", 3}, {"-1", 3}, {"3", 3}, {"junk", 3}, {"", 3},
+  };
+  for (const auto& [text, expected] : rules)
+    EXPECT_EQ(FirstWeekRuleFromLocale(text), expected) << text;
+}
+
+TEST_F(StoreFileTest, OnlyUnsetSettingsAreSettledEachWithItsOwnWrite) {
+  fs.Put(kDataPath, DataFileBuilder(0x0023).U16(0).U16(0).U16(0).bytes());  // rule unset
+  platform.first_week = "1";
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  EXPECT_EQ(store.FirstWeekRule, 2);
+  EXPECT_EQ(fs.writes, 1);
+  EXPECT_EQ(DecodeHeader(fs.Get(kDataPath)).SettingsWord, 0x00A3);
+}
+
+TEST_F(StoreFileTest, NetworkFileIsNeitherCreatedNorGivenAHeader) {
+  platform.network_form = "\\\\server\\share\\Tovik.dat";
+  OrganiserStore missing = LoadStore(kDataPath, fs, platform);
+  EXPECT_FALSE(fs.FileExists(kDataPath));
+  EXPECT_EQ(missing.BackgroundColor, 0);
+  EXPECT_EQ(missing.FontColor, 0);
+  EXPECT_THROW(missing.StoreNotePage(1, "text"), IoError);
+  EXPECT_TRUE(missing.DataModified);  // the save failed and will be tried again
+
+  const std::string file = DataFileBuilder(0).U16(0).U16(0).U16(0).bytes();
+  fs.Put(kDataPath, file);
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  store.LanguageId = 5;
+  store.SaveHeader();
+  EXPECT_EQ(fs.Get(kDataPath), file);
+  store.StoreNotePage(1, "text");
+  EXPECT_FALSE(store.DataModified);
+  EXPECT_NE(fs.Get(kDataPath), file);
+}
+
+TEST_F(StoreFileTest, UnopenableFileIsNeverRecreated) {
+  const std::string file = DataFileBuilder().U16(0).U16(0).U16(0).bytes();
+  fs.Put(kDataPath, file);
+  fs.unopenable.insert(kDataPath);
+  EXPECT_THROW(LoadStore(kDataPath, fs, platform), StartupFailure);
+  EXPECT_EQ(fs.Get(kDataPath), file);
+}
+
+TEST_F(StoreFileTest, UncreatableFileEndsStartWithTheSystemText) {
+  fs.read_only_folders.insert("C:\\Data\\");
+  try {
+    LoadStore(kDataPath, fs, platform);
+    FAIL() << "no failure";
+  } catch (const StartupFailure& e) {
+    EXPECT_STREQ(e.what(), "Access is denied.");
+  }
+}
+
+// A file cut off anywhere loads what is complete and writes nothing.
+TEST_F(StoreFileTest, TruncatedFilesLoadTheirCompleteRecords) {
+  const std::string whole = DataFileBuilder()
+                                .U16(2)
+                                .Appointment(40000, "one")
+                                .Appointment(40001, "two")
+                                .U16(1)
+                                .Event(5, 5, "may")
+                                .U16(8)
+                                .Text("note")
+                                .EmptyNotes(7)
+                                .bytes();
+  for (size_t cut = 18; cut <= whole.size(); ++cut) {
+    MemoryFileSystem cutFs;
+    cutFs.Put(kDataPath, whole.substr(0, cut));
+    OrganiserStore store = LoadStore(kDataPath, cutFs, platform);
+    EXPECT_EQ(cutFs.writes, 0) << cut;
+    EXPECT_LE(store.AppointmentCount(), 2u);
+    EXPECT_EQ(store.AppointmentCount(), cut >= 24 + 10 + 10 ? 2u : cut >= 24 + 10 ? 1u : 0u) << cut;
+    EXPECT_EQ(store.EventCount(), cut >= 44 + 2 + 10 ? 1u : 0u) << cut;
+  }
+}
+
+TEST_F(StoreFileTest, CountsBeyondTheFileAndNegativeLengthsAreHarmless) {
+  fs.Put(kDataPath, DataFileBuilder().U16(65535).U16(1).I32(-9).U16(2).I32(0x7FFFFFFF).bytes());
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  EXPECT_EQ(store.AppointmentCount(), 0u);
+  fs.Put(kDataPath, DataFileBuilder().U16(0).U16(400).bytes() + std::string(400 * 8, 'A'));
+  EXPECT_LE(LoadStore(kDataPath, fs, platform).EventCount(), kEventSlots);
+}
+
+// Whatever single step of a save fails, the disk holds the old file or the
+// new one, whole; a failed save keeps DataModified so the next one retries.
+TEST_F(StoreFileTest, SaveFailureAtAnyStepLeavesOldOrNewFileWhole) {
+  const std::string old =
+      DataFileBuilder().U16(1).Appointment(40000, "old text").U16(0).U16(8).EmptyNotes(8).bytes();
+  const std::string fresh =
+      DataFileBuilder().U16(1).Appointment(40000, "new text").U16(0).U16(8).EmptyNotes(8).bytes();
+  int failures = 0;
+  for (int step = 1;; ++step) {
+    MemoryFileSystem stepFs;
+    stepFs.Put(kDataPath, old);
+    OrganiserStore store = LoadStore(kDataPath, stepFs, platform);
+    store.SelectedDay = 40000;
+    store.CurrentSlot = 1;
+    stepFs.fail_at_step = stepFs.steps + step;
+    bool failed = false;
+    try {
+      store.StoreDayText("new text");
+    } catch (const IoError&) {
+      failed = true;
+    }
+    const std::string onDisk = stepFs.Get(kDataPath);
+    EXPECT_TRUE(onDisk == old || onDisk == fresh) << "step " << step;
+    EXPECT_EQ(failed, onDisk == old) << "step " << step;
+    EXPECT_EQ(store.DataModified, failed) << "step " << step;
+    EXPECT_EQ(stepFs.files.size(), 1u) << "temporary file left behind at step " << step;
+    if (!failed) break;
+    ++failures;
+  }
+  EXPECT_GE(failures, 3);  // the write, the flush and the replacement
+}
+
+TEST_F(StoreFileTest, FileHeldOpenIsRewrittenInPlaceAfterRetries) {
+  fs.Put(kDataPath, DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  fs.refuse_replacements = 1000;
+  store.StoreNotePage(2, "kept");
+  EXPECT_FALSE(store.DataModified);
+  EXPECT_GE(fs.paused_ms, 900);
+  EXPECT_LE(fs.paused_ms, 1500);
+  EXPECT_EQ(fs.Get(kDataPath),
+            DataFileBuilder().U16(0).U16(0).U16(8).I32(0).Text("kept").EmptyNotes(6).bytes());
+  EXPECT_EQ(fs.files.size(), 1u);
+}
+
+TEST_F(StoreFileTest, BriefLockIsWaitedOut) {
+  fs.Put(kDataPath, DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  fs.refuse_replacements = 2;
+  const int writesBefore = fs.writes;
+  store.StoreNotePage(1, "x");
+  EXPECT_FALSE(store.DataModified);
+  EXPECT_EQ(fs.writes - writesBefore, 1);  // the temporary file only: no in-place rewrite
+}
+
+TEST_F(StoreFileTest, ReadOnlyFolderRaisesAndKeepsTheOldFile) {
+  const std::string old = DataFileBuilder().U16(0).U16(0).U16(0).bytes();
+  fs.Put(kDataPath, old);
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  fs.read_only_folders.insert("C:\\Data\\");
+  EXPECT_THROW(store.StoreNotePage(1, "x"), IoError);
+  EXPECT_TRUE(store.DataModified);
+  EXPECT_EQ(fs.Get(kDataPath), old);
+  EXPECT_THROW(store.CloseStore(), IoError);
+}
+
+TEST_F(StoreFileTest, CloseStoreSavesOnlyWhenModified) {
+  fs.Put(kDataPath, DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  OrganiserStore clean = LoadStore(kDataPath, fs, platform);
+  clean.CloseStore();
+  EXPECT_EQ(fs.writes, 0);
+  OrganiserStore dirty = LoadStore(kDataPath, fs, platform);
+  dirty.NotePages[0].Text = std::string("z\0", 2);
+  dirty.DataModified = true;
+  dirty.CloseStore();
+  EXPECT_EQ(LoadStore(kDataPath, fs, platform).NotePages[0].Length(), 2);
+}
+
+}  // namespace
+}  // namespace tovik

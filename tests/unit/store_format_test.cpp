@@ -1,0 +1,257 @@
+// The byte layout and the in-memory store operations.
+#include <gtest/gtest.h>
+
+#include "store/store_file.h"
+#include "tests/unit/data_file_builder.h"
+#include "tests/unit/store_test_support.h"
+
+namespace tovik {
+namespace {
+
+using testing::DataFileBuilder;
+using testing::FakeStorePlatform;
+using testing::kDataPath;
+using testing::MemoryFileSystem;
+
+TEST(SettingsWordTest, SplitsAndComposesEveryField) {
+  struct Case {
+    uint16_t word;
+    uint16_t lang;
+    int32_t start, rule;
+    uint16_t preserved;
+  };
+  const Case cases[] = {
+      {0x00A3, 3, 2, 2, 0},   {0x0000, 0, 0, 0, 0},  {0x00D8, 8, 1, 3, 0},
+      {0x1FFF, 15, 3, 3, 31}, {0x0A51, 1, 1, 1, 10},
+  };
+  for (const Case& c : cases) {
+    const Settings s = SplitSettingsWord(c.word);
+    EXPECT_EQ(s.LanguageId, c.lang) << c.word;
+    EXPECT_EQ(s.WeekStartDay, c.start) << c.word;
+    EXPECT_EQ(s.FirstWeekRule, c.rule) << c.word;
+    EXPECT_EQ(s.PreservedBits, c.preserved) << c.word;
+    EXPECT_EQ(ComposeSettingsWord(s), c.word) << c.word;
+  }
+  // Bits 13 to 15 are never written back.
+  EXPECT_EQ(ComposeSettingsWord(SplitSettingsWord(0xFFFF)), 0x1FFF);
+}
+
+TEST(DataFileTest, NewFileIsTwentyEightBytesOfDefaults) {
+  const std::string image = NewFileImage(46364, 0xBEEF);
+  const std::string expected =
+      DataFileBuilder(0, 0x00800000, 0x00FFFFFF).U16(0).U16(0).U16(0).bytes();
+  ASSERT_EQ(image.size(), 28u);
+  EXPECT_EQ(image.substr(6), expected.substr(6));
+  EXPECT_EQ(DecodeHeader(image).CreatedDay, 46364);
+  EXPECT_EQ(DecodeHeader(image).CreationStamp, 0xBEEF);
+}
+
+TEST(DataFileTest, LengthRuleKeepsTheHighWordOfHugeLengths) {
+  EXPECT_EQ(ApplyLengthRule(5 * 65536), 5);
+  EXPECT_EQ(ApplyLengthRule(65535), 65535);
+  EXPECT_EQ(ApplyLengthRule(65536), 1);
+  EXPECT_EQ(ApplyLengthRule(-7), -7);
+  EXPECT_EQ(ApplyLengthRule(0), 0);
+}
+
+TEST(RecordReaderTest, StopsAtTheEndWithoutMoving) {
+  const std::string bytes("\x01\x02\x03", 3);
+  RecordReader in(bytes, 1);
+  EXPECT_FALSE(in.I32());
+  EXPECT_EQ(in.position(), 1u);
+  EXPECT_EQ(in.U16(), 0x0302);
+  EXPECT_FALSE(in.U8());
+  RecordReader past(bytes, 99);
+  EXPECT_FALSE(past.U8());
+  RecordReader text(bytes, 0);
+  EXPECT_FALSE(text.Text(4));
+  EXPECT_EQ(text.Text(0), std::string_view());
+  EXPECT_EQ(text.Text(-5), std::string_view());
+}
+
+class StoreOperationsTest : public ::testing::Test {
+ protected:
+  OrganiserStore Load(const std::string& bytes) {
+    fs.Put(kDataPath, bytes);
+    return LoadStore(kDataPath, fs, platform);
+  }
+  std::string Saved() { return fs.Get(kDataPath); }
+
+  MemoryFileSystem fs;
+  FakeStorePlatform platform;
+};
+
+TEST_F(StoreOperationsTest, ReadingRulesOfEachRecordKind) {
+  const std::string file = DataFileBuilder()
+                               .U16(4)
+                               .Appointment(40000, "first")
+                               .U16(40001)
+                               .I32(0)  // no text bytes follow a Length of 0
+                               .Appointment(40002, " indented")
+                               .U16(40003)
+                               .I32(5 * 65536)
+                               .Raw({"abcd\0", 5})
+                               .U16(5)
+                               .Event(12, 24, "Christmas")
+                               .Event(1, 1, " space")
+                               .Event(1, 2, "!bang")
+                               .Event(0, 3, "no month")
+                               .Event(13, 15, "\"quoted\"")
+                               .U16(8)
+                               .Text("page one")
+                               .I32(0)
+                               .Text("page three")
+                               .Text("!hidden")
+                               .EmptyNotes(4)
+                               .bytes();
+  OrganiserStore store = Load(file);
+  ASSERT_EQ(store.AppointmentCount(), 3u);
+  EXPECT_EQ(TextOf(store.AppointmentSlots[0].Text), "first");
+  EXPECT_EQ(TextOf(store.AppointmentSlots[1].Text), " indented");
+  EXPECT_EQ(store.AppointmentSlots[2].Day, 40003);
+  EXPECT_EQ(store.AppointmentSlots[2].Length(), 5);
+  ASSERT_EQ(store.EventCount(), 2u);
+  EXPECT_EQ(TextOf(store.EventSlots[0].Text), "Christmas");
+  EXPECT_EQ(store.EventSlots[1].Month, 13);
+  EXPECT_EQ(TextOf(store.NotePages[0].Text), "page one");
+  EXPECT_EQ(store.NotePages[1].Length(), 0);
+  EXPECT_EQ(TextOf(store.NotePages[2].Text), "page three");
+  EXPECT_EQ(store.NotePages[3].Length(), 0);
+}
+
+TEST_F(StoreOperationsTest, UntouchedFileIsWrittenBackByteForByte) {
+  const std::string file = DataFileBuilder(0x1AA3)
+                               .U16(2)
+                               .Appointment(40000, "a\r\nb")
+                               .Appointment(39000, "older")
+                               .U16(1)
+                               .Event(14, 2, "Monday")
+                               .U16(8)
+                               .Text("notes")
+                               .EmptyNotes(7)
+                               .bytes();
+  OrganiserStore store = Load(file);
+  EXPECT_EQ(fs.writes, 0);  // every setting was set: loading writes nothing
+  store.DataModified = true;
+  store.SaveSections();
+  store.SaveHeader();
+  EXPECT_EQ(Saved(), file);
+}
+
+TEST_F(StoreOperationsTest, FreedSlotIsReusedInPlace) {
+  OrganiserStore store = Load(DataFileBuilder()
+                                  .U16(2)
+                                  .Appointment(40000, "one")
+                                  .Appointment(40001, "two")
+                                  .U16(0)
+                                  .U16(0)
+                                  .bytes());
+  store.SelectedDay = 40000;
+  store.CurrentSlot = store.FindDaySlot(40000);
+  EXPECT_EQ(store.StoreDayText(" \r\n "), StoreResult::Stored);  // blank frees the slot
+  EXPECT_EQ(store.AppointmentCount(), 2u);
+  EXPECT_EQ(Saved(),
+            DataFileBuilder().U16(1).Appointment(40001, "two").U16(0).U16(8).EmptyNotes(8).bytes());
+
+  store.SelectedDay = 40005;
+  store.CurrentSlot = store.FindDaySlot(40005);
+  EXPECT_EQ(store.CurrentSlot, 0);
+  EXPECT_EQ(store.StoreDayText("five"), StoreResult::Stored);
+  EXPECT_EQ(store.CurrentSlot, 1);  // the freed slot, so it is written first
+  EXPECT_EQ(Saved(), DataFileBuilder()
+                         .U16(2)
+                         .Appointment(40005, "five")
+                         .Appointment(40001, "two")
+                         .U16(0)
+                         .U16(8)
+                         .EmptyNotes(8)
+                         .bytes());
+}
+
+TEST_F(StoreOperationsTest, BlankTextOnADayWithoutSlotWritesNothing) {
+  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  store.SelectedDay = 40000;
+  EXPECT_EQ(store.StoreDayText("   "), StoreResult::Unchanged);
+  EXPECT_EQ(fs.writes, 0);
+  EXPECT_FALSE(store.DataModified);
+}
+
+TEST_F(StoreOperationsTest, RestoringTheSameTextStillSaves) {
+  OrganiserStore store =
+      Load(DataFileBuilder().U16(1).Appointment(40000, "same").U16(0).U16(0).bytes());
+  store.SelectedDay = 40000;
+  store.CurrentSlot = store.FindDaySlot(40000);
+  EXPECT_EQ(store.StoreDayText("same"), StoreResult::Stored);
+  EXPECT_GT(fs.writes, 0);
+}
+
+TEST_F(StoreOperationsTest, TableGrowsPastTheDesignedSize) {
+  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  for (int i = 0; i < 2201; ++i) {
+    store.AppointmentSlots.push_back({static_cast<uint16_t>(10000 + i), std::string("x\0", 2)});
+  }
+  store.SelectedDay = 50000;
+  store.CurrentSlot = 0;
+  EXPECT_EQ(store.StoreDayText("new day"), StoreResult::Stored);
+  EXPECT_EQ(store.CurrentSlot, 2202);
+  OrganiserStore again = LoadStore(kDataPath, fs, platform);
+  ASSERT_EQ(again.AppointmentCount(), 2202u);
+  EXPECT_EQ(TextOf(again.AppointmentSlots[2201].Text), "new day");
+}
+
+TEST_F(StoreOperationsTest, RefusesDaysWithoutNumberAndOverlongTexts) {
+  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  store.SelectedDay = 65536;  // 5 June 2079
+  EXPECT_EQ(store.StoreDayText("lost?"), StoreResult::DayOutOfRange);
+  EXPECT_EQ(store.AppointmentCount(), 0u);
+
+  store.SelectedDay = 40000;
+  const std::string longest(kMaxStoredTextBytes - 1, 'x');
+  EXPECT_EQ(store.StoreDayText(longest + "y"), StoreResult::TextTooLong);
+  EXPECT_EQ(store.StoreNotePage(1, longest + "y"), StoreResult::TextTooLong);
+  EXPECT_EQ(store.ReplaceEvents({{1, 1, longest + "y"}}), StoreResult::TextTooLong);
+  EXPECT_FALSE(store.DataModified);
+  EXPECT_EQ(store.StoreDayText(longest), StoreResult::Stored);
+  EXPECT_EQ(store.AppointmentSlots[0].Length(), 65534);
+}
+
+TEST_F(StoreOperationsTest, ReplaceEventsKeepsOrderAndSkipsIncompleteRows) {
+  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(1).Event(1, 1, "old").U16(0).bytes());
+  std::vector<EventItem> rows = {
+      {3, 1, "b"}, {0, 5, "no month"}, {2, 0, "no day"}, {4, 4, ""}, {1, 9, "a"}};
+  EXPECT_EQ(store.ReplaceEvents(rows), StoreResult::Stored);
+  EXPECT_EQ(Saved(), DataFileBuilder()
+                         .U16(0)
+                         .U16(2)
+                         .Event(3, 1, "b")
+                         .Event(1, 9, "a")
+                         .U16(8)
+                         .EmptyNotes(8)
+                         .bytes());
+  rows.assign(400, {5, 5, "many"});
+  store.ReplaceEvents(rows);
+  EXPECT_EQ(store.EventCount(), kEventSlots);
+}
+
+TEST_F(StoreOperationsTest, NotePagesArePositionalAndKeepSpaces) {
+  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  store.StoreNotePage(1, "one");
+  store.StoreNotePage(3, "   ");
+  store.StoreNotePage(9, "ignored");
+  EXPECT_EQ(
+      Saved(),
+      DataFileBuilder().U16(0).U16(0).U16(8).Text("one").I32(0).Text("   ").EmptyNotes(5).bytes());
+  store.StoreNotePage(1, "");
+  EXPECT_EQ(store.NotePages[0].Length(), 0);
+}
+
+TEST_F(StoreOperationsTest, PreservedBitsSurviveHeaderRewrites) {
+  OrganiserStore store = Load(DataFileBuilder(0xFFA3).U16(0).U16(0).U16(0).bytes());
+  store.LanguageId = 4;
+  store.SaveHeader();
+  EXPECT_EQ(DecodeHeader(Saved()).SettingsWord, 0x1FA4);
+  EXPECT_EQ(Saved().substr(18), DataFileBuilder(0xFFA3).U16(0).U16(0).U16(0).bytes().substr(18));
+}
+
+}  // namespace
+}  // namespace tovik
