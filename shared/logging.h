@@ -5,17 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace tovik {
+#include "shared/local_date_time.h"
 
-// A moment on the local clock, as the log records it.
-struct LocalDateTime {
-  int Year = 0;
-  int Month = 0;
-  int Day = 0;
-  int Hour = 0;
-  int Minute = 0;
-  int Second = 0;
-};
+namespace tovik {
 
 enum class IsoDateTimeMode { DateAndTime = 0, DateOnly = 1, TimeOnly = 2 };
 

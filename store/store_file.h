@@ -4,16 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "shared/local_date_time.h"
 #include "store/data_file.h"
 #include "store/file_system.h"
 #include "store/organiser_store.h"
 
 namespace tovik {
-
-struct LocalDateTime {
-  int Year = 0, Month = 0, Day = 0;
-  int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
-};
 
 // What loading asks of the platform.
 class StorePlatform {
