@@ -16,7 +16,7 @@ TEST(MonthLayout, DayOneLandsInRowOneInItsWeekdaysColumn) {
       {2024, 1, kMonday, 1},                           // a Monday: first column
       {2024, 6, kSunday, -5},                          // a Saturday with Sunday first: last column
       {2023, 1, kSunday, 1},  {2024, 3, kMonday, -3},  // a Friday
-      {2024, 3, 5, 0},                                 // Friday first
+      {2024, 3, 4, 0},                                 // Thursday first
   };
   for (const auto& c : cases) {
     const int offset = MonthOffsetOf(c.year, c.month, c.startOfWeek);
