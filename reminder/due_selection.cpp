@@ -1,0 +1,147 @@
+#include "reminder/due_selection.h"
+
+#include "reminder/event_date.h"
+#include "reminder/notes_extract.h"
+#include "store/data_file.h"
+
+namespace tovik {
+
+namespace {
+constexpr uint16_t kLanguageCount = 8;
+
+// A stored text up to its closing NUL.
+std::string_view UpToNul(std::string_view text) {
+  return text.substr(0, text.find('\0'));
+}
+
+// Texts beginning with a control character, a space or "!" are never shown.
+bool Showable(std::string_view text) {
+  return !text.empty() && static_cast<unsigned char>(text[0]) > 33;
+}
+
+// One pass over the records; every record is read, and a text that is not
+// selected is dropped at once.
+class DueReader {
+ public:
+  DueReader(std::string_view bytes, const DueWindow& window, ReminderData& out)
+      : bytes_(bytes), in_(bytes, kSectionsOffset), window_(window), out_(out) {}
+
+  void ReadAll() {
+    if (bytes_.size() < kSectionsOffset) {
+      Damaged("the header", 0, 0);
+      return;
+    }
+    if (ReadAppointments() && ReadEvents()) ReadNotes();
+  }
+
+ private:
+  std::optional<uint16_t> Count(const char* section) {
+    auto count = in_.U16();
+    if (!count) Damaged(section, 0, 0);
+    return count;
+  }
+
+  // A record's text after the length rule; nothing when the file ends first.
+  std::optional<std::string_view> Text(std::optional<int32_t> length) {
+    if (!length) return std::nullopt;
+    return in_.Text(ApplyLengthRule(*length));
+  }
+
+  bool ReadAppointments() {
+    const auto count = Count("the appointment count");
+    if (!count) return false;
+    for (unsigned k = 1; k <= *count; ++k) {
+      const auto day = in_.U16();
+      const auto text = day ? Text(in_.I32()) : std::nullopt;
+      if (!text) return Damaged("appointment record", k, *count);
+      const auto shown = UpToNul(*text);
+      if (window_.Contains(*day) && Showable(shown) &&
+          out_.Appointments.size() < kMaxDueAppointments) {
+        out_.Appointments.push_back({*day, std::string(shown)});
+        out_.DueList.push_back(
+            {DueKeyOfAppointment(*day), static_cast<int16_t>(out_.Appointments.size())});
+      }
+    }
+    return true;
+  }
+
+  bool ReadEvents() {
+    const auto count = Count("the event count");
+    if (!count) return false;
+    for (unsigned k = 1; k <= *count; ++k) {
+      const auto month = in_.U8();
+      const auto day = month ? in_.U8() : std::nullopt;
+      const auto text = day ? Text(in_.I32()) : std::nullopt;
+      if (!text) return Damaged("event record", k, *count);
+      const auto shown = UpToNul(*text);
+      if (!Showable(shown) || out_.Events.size() >= kMaxDueEvents) continue;
+      const auto date = EventDueDate(*month, *day, window_.Today);
+      if (!date || !window_.Contains(*date)) continue;
+      out_.Events.push_back({*date, std::string(shown)});
+      out_.DueList.push_back(
+          {DueKeyOfEvent(*date), static_cast<int16_t>(-static_cast<int>(out_.Events.size()))});
+    }
+    return true;
+  }
+
+  void ReadNotes() {
+    const auto count = Count("the note count");
+    if (!count) return;
+    for (unsigned k = 1; k <= *count; ++k) {
+      const auto text = Text(in_.I32());
+      if (!text) {
+        Damaged("note record", k, *count);
+        return;
+      }
+      AppendNotesExtract(out_.NotesExtract, UpToNul(*text));
+    }
+  }
+
+  bool Damaged(const char* what, unsigned record, unsigned count) {
+    out_.Damage = "The data file ends inside " + std::string(what);
+    if (count > 0) out_.Damage += " " + std::to_string(record) + " of " + std::to_string(count);
+    out_.Damage += " (" + std::to_string(bytes_.size()) + " bytes); what came before it is shown.";
+    return false;
+  }
+
+  std::string_view bytes_;
+  RecordReader in_;
+  DueWindow window_;
+  ReminderData& out_;
+};
+}  // namespace
+
+ReminderData SelectDue(std::string_view fileBytes, const DueWindow& window) {
+  ReminderData data;
+  const FileHeader header = DecodeHeader(fileBytes);
+  const uint16_t language = SplitSettingsWord(header.SettingsWord).LanguageId;
+  data.LanguageId = language >= 1 && language <= kLanguageCount ? language : kEnglish;
+  data.BackgroundColor = header.BackgroundColor;
+  data.FontColor = header.FontColor;
+  DueReader(fileBytes, window, data).ReadAll();
+  return data;
+}
+
+std::optional<ReminderData> ReadAndSelect(FileSystem& fs, const std::string& dataFilePath,
+                                          const DueWindow& window) {
+  std::unique_ptr<File> file;
+  try {
+    // Read-only: the reminder never writes, and must not stop the organiser
+    // from replacing the file while it reads.
+    file = fs.Open(dataFilePath, OpenMode::ExistingRead);
+  } catch (const IoError&) {
+    return std::nullopt;
+  }
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(*file);
+  } catch (const IoError& e) {
+    ReminderData unread;
+    unread.Damage = std::string("The data file cannot be read: ") + e.what();
+    return unread;
+  }
+  file.reset();
+  return SelectDue(bytes, window);
+}
+
+}  // namespace tovik
