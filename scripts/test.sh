@@ -35,7 +35,6 @@ for fuzzer in "$root"/build/sanitize/tests/fuzz/fuzz_*; do
   name=$(basename "$fuzzer")
   corpus="$logs/corpus-$name"
   mkdir -p "$corpus"
-  cp "$root/tests/fuzz/seeds/$name"/* "$corpus"/ 2>/dev/null || true
   if "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" >"$logs/$name.log" 2>&1; then
     echo "$name: clean"; passed=$((passed + 1))
   else
@@ -46,7 +45,7 @@ done
 echo "== Windows tests under Wine"
 start_xvfb
 export TOVIK_WINE_TEMPLATE="$logs/wineprefix"
-make_wine_prefix "$TOVIK_WINE_TEMPLATE"
+make_wine_prefix "$TOVIK_WINE_TEMPLATE" "$logs/home"
 ctest --test-dir "$root/build/win" --output-on-failure -j2 2>&1 | tee "$logs/win.log"
 count_ctest "$logs/win.log"
 WINEPREFIX="$TOVIK_WINE_TEMPLATE" wineserver -k 2>/dev/null || true

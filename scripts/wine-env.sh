@@ -17,9 +17,11 @@ start_xvfb() {
 }
 
 # Creates a fresh Wine prefix in $1 (wineboot once); later tests copy it.
+# With HOME set to an empty folder, Wine makes the documents folder and the
+# others inside the prefix instead of linking them to the user's own.
 make_wine_prefix() {
-  local prefix=$1
-  mkdir -p "$prefix"
-  WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
-  WINEPREFIX="$prefix" wineserver -w
+  local prefix=$1 home=${2:-$HOME}
+  mkdir -p "$prefix" "$home"
+  HOME="$home" WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
+  HOME="$home" WINEPREFIX="$prefix" wineserver -w
 }

@@ -13,10 +13,16 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -n "${TOVIK_WINE_TEMPLATE:-}" ] && [ -d "$TOVIK_WINE_TEMPLATE" ]; then
-  cp -a "$TOVIK_WINE_TEMPLATE" "$work/prefix"
+  # Hard links make the copy instant; the registry files, the only ones Wine
+  # rewrites in place, get copies of their own.
+  cp -al "$TOVIK_WINE_TEMPLATE" "$work/prefix"
+  for reg in "$work/prefix"/*.reg; do cp --remove-destination "$TOVIK_WINE_TEMPLATE/$(basename "$reg")" "$reg"; done
 else
-  make_wine_prefix "$work/prefix"
+  make_wine_prefix "$work/prefix" "$work/home"
 fi
+# No test reaches the user's own files, recycle bin included.
+export HOME="$work/home"
+mkdir -p "$HOME"
 if [ -z "${DISPLAY:-}" ]; then start_xvfb; fi
 
 mkdir -p "$work/program"
