@@ -1,0 +1,143 @@
+#include "calendar/kx_calendar_win.h"
+
+#include <cmath>
+
+namespace tovik {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TkxCalendar";
+
+double Today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return DayNumberFromDate(now.wYear, now.wMonth, now.wDay);
+}
+
+// LOCALE_SABBREVDAYNAME1 is Monday; weekday 0 is Sunday.
+std::wstring AbbreviatedDayName(int weekday) {
+  wchar_t name[64];
+  const LCTYPE type = LOCALE_SABBREVDAYNAME1 + (weekday + 6) % 7;
+  const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, name, 64);
+  return length > 0 ? std::wstring(name, length - 1) : std::wstring();
+}
+
+}  // namespace
+
+std::unique_ptr<TkxCalendar> TkxCalendar::Create(const CreateArgs& args) {
+  return std::unique_ptr<TkxCalendar>(new TkxCalendar(args));
+}
+
+TkxCalendar::TkxCalendar(const CreateArgs& args)
+    : Grid(Shape{kCalendarColumns, kCalendarRows, 1, 1}),
+      dateValue_(args.dateValue.value_or(Today())),
+      readOnly_(args.readOnly),
+      startOfWeek_(args.startOfWeek) {
+  const HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(args.fontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  font_ = CreateFontW(height, 0, 0, 0, args.boldFont ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      DEFAULT_PITCH | FF_DONTCARE, L"MS Shell Dlg 2");
+  CreateGrid(kClassName, args.parent, args.bounds, args.id);
+  SetFont(font_);
+  SetColor(ui::ResolveColor(args.color));
+  LayOutMonth();
+}
+
+TkxCalendar::~TkxCalendar() {
+  // The window goes before the font it draws with.
+  if (hwnd()) DestroyWindow(hwnd());
+  DeleteObject(font_);
+}
+
+CalendarDate TkxCalendar::Date() const {
+  return DateFromDayNumber(static_cast<int32_t>(std::floor(dateValue_)));
+}
+
+// The value is kept as given, a time of day included; UseCurrentDate stays.
+void TkxCalendar::SetDateValue(double value) {
+  dateValue_ = value;
+  LayOutMonth();
+  NotifyChange();
+}
+
+void TkxCalendar::SetDateElement(DateElement element, int value) {
+  const std::optional<CalendarDate> date = WithDateElement(Date(), element, value);
+  if (!date) return;
+  dateValue_ = DayNumberFromDate(*date);
+  useCurrentDate_ = false;
+  LayOutMonth();
+  NotifyChange();
+}
+
+void TkxCalendar::SetStartOfWeek(int value) {
+  if (value < 0 || value > 6 || value == startOfWeek_) return;
+  startOfWeek_ = value;
+  LayOutMonth();
+}
+
+void TkxCalendar::SetUseCurrentDate(bool value) {
+  if (value == useCurrentDate_) return;
+  useCurrentDate_ = value;
+  if (value) {
+    dateValue_ = Today();
+    LayOutMonth();
+  }
+}
+
+void TkxCalendar::LayOutMonth() {
+  struct UpdatingScope {
+    bool& flag;
+    explicit UpdatingScope(bool& f) : flag(f) { flag = true; }
+    ~UpdatingScope() { flag = false; }
+  } updating(updating_);
+  const CalendarDate date = Date();
+  monthOffset_ = MonthOffsetOf(date.Year, date.Month, startOfWeek_);
+  const GridCell cell = CellOfDay(date.Day, monthOffset_);
+  MoveCurrent(cell.Column, cell.Row);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TkxCalendar::NotifyChange() {
+  if (OnChange) OnChange();
+}
+
+std::wstring TkxCalendar::DayCellText(int col, int row) const {
+  if (row == 0) return AbbreviatedDayName(WeekdayOfColumn(col, startOfWeek_));
+  const CalendarDate date = Date();
+  const int n = DayOfCell({col, row}, monthOffset_);
+  if (n < 1 || n > DaysInMonth(date.Year, date.Month)) return {};
+  return std::to_wstring(n);
+}
+
+bool TkxCalendar::CanSelectCell(int col, int row) {
+  if (readOnly_ && !updating_) return false;
+  return !DayCellText(col, row).empty();
+}
+
+void TkxCalendar::DrawCell(HDC dc, int col, int row, const RECT& rect) {
+  const std::wstring text = DayCellText(col, row);
+  if (row > 0 && !text.empty()) {
+    const bool current = col == Col() && row == Row();
+    SetTextColor(dc, DayTextColor(IsDayMarked(eventDates_, std::stoi(text)), current));
+  }
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  const int x = rect.left + (rect.right - rect.left - size.cx) / 2;
+  const int y = rect.top + (rect.bottom - rect.top - size.cy) / 2;
+  ExtTextOutW(dc, x, y, ETO_CLIPPED, &rect, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+}
+
+void TkxCalendar::Click() {
+  Grid::Click();
+  const std::wstring text = DayCellText(Col(), Row());
+  if (!text.empty()) SetDay(std::stoi(text));
+}
+
+void TkxCalendar::OnSize(int width, int height) {
+  const int lines = 6 * GridLineWidth();
+  SetDefaultCellSize((width - lines) / 7, (height - lines) / 7);
+}
+
+}  // namespace tovik

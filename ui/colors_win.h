@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+namespace tovik::ui {
+
+// A stored colour value: 0x00BBGGRR, or 0x80000000 plus a system colour index.
+constexpr int32_t SystemColor(int index) {
+  return static_cast<int32_t>(0x80000000u | index);
+}
+COLORREF ResolveColor(int32_t value);
+
+// A solid brush that deletes itself.
+class SolidBrush {
+ public:
+  explicit SolidBrush(COLORREF color) : brush_(CreateSolidBrush(color)) {}
+  SolidBrush(const SolidBrush&) = delete;
+  SolidBrush& operator=(const SolidBrush&) = delete;
+  ~SolidBrush() { DeleteObject(brush_); }
+  operator HBRUSH() const { return brush_; }
+
+ private:
+  HBRUSH brush_;
+};
+
+}  // namespace tovik::ui

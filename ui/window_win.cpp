@@ -1,0 +1,95 @@
+#include "ui/window_win.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "ui/wide_text_win.h"
+
+namespace tovik::ui {
+
+namespace {
+
+std::function<void(const std::exception&)>& ErrorHandler() {
+  static std::function<void(const std::exception&)> handler;
+  return handler;
+}
+
+void RegisterOnce(const wchar_t* className, UINT classStyle, WNDPROC proc) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = classStyle;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = className;
+  if (!RegisterClassExW(&wc)) throw std::runtime_error("RegisterClassExW failed");
+}
+
+}  // namespace
+
+void SetUnhandledErrorHandler(std::function<void(const std::exception&)> handler) {
+  ErrorHandler() = std::move(handler);
+}
+
+void ReportUnhandledError(const std::exception& error) {
+  if (ErrorHandler()) {
+    ErrorHandler()(error);
+    return;
+  }
+  MessageBoxW(nullptr, Widen(error.what()).c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+Window::~Window() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(std::exchange(hwnd_, nullptr));
+  }
+}
+
+void Window::CreateOwnWindow(const wchar_t* className, UINT classStyle, DWORD style, DWORD exStyle,
+                             HWND parent, const RECT& bounds, int id) {
+  RegisterOnce(className, classStyle, &Window::WindowProc);
+  const HMENU childId =
+      (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
+  if (!CreateWindowExW(exStyle, className, L"", style, bounds.left, bounds.top,
+                       bounds.right - bounds.left, bounds.bottom - bounds.top, parent, childId,
+                       GetModuleHandleW(nullptr), this))
+    throw std::runtime_error("CreateWindowExW failed");
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+// The object arrives with WM_NCCREATE; messages before it (WM_GETMINMAXINFO)
+// and after WM_NCDESTROY have no object and take the default handling.
+// Exceptions must not unwind through Windows' own frames.
+LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    created->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    ReportUnhandledError(error);
+  } catch (...) {
+    ReportUnhandledError(std::runtime_error("Unknown error"));
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+}  // namespace tovik::ui

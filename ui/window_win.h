@@ -1,0 +1,41 @@
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+
+namespace tovik::ui {
+
+// Where an exception that escapes a message handler goes: the program sets
+// its unhandled-error path (log and error box); until then the error text is
+// shown in a plain error box.
+void SetUnhandledErrorHandler(std::function<void(const std::exception&)> handler);
+void ReportUnhandledError(const std::exception& error);
+
+// A C++ object bound to a window of its own registered class. The object
+// owns the window: destroying the object destroys the window, and a window
+// destroyed first (with its parent) detaches itself from the object.
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  // Registers the class on first use and creates the window; call it from
+  // the most derived constructor so that creation messages reach its handler.
+  void CreateOwnWindow(const wchar_t* className, UINT classStyle, DWORD style, DWORD exStyle,
+                       HWND parent, const RECT& bounds, int id);
+
+  // Unpacks a message into a typed OnXxx call; the default is DefWindowProc.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace tovik::ui
