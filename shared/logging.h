@@ -40,10 +40,10 @@ struct LogContext {
 // What the caller gives to one log call. An empty Sender means the error
 // did not come from a named part of the program, so no "Sender: " line.
 struct LogEntry {
-  std::string Sender;
-  std::optional<ErrorDescription> Error;
-  std::string Identifier;
-  std::string Message;
+  std::string Sender{};
+  std::optional<ErrorDescription> Error{};
+  std::string Identifier{};
+  std::string Message{};
 };
 
 // The system's error text without its trailing line break, blanks and full stop.
