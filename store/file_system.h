@@ -51,7 +51,7 @@ class FileSystem {
   virtual bool Remove(const std::string& path) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DirectoryExists(const std::string& path) = 0;
-  virtual bool CreateDirectory(const std::string& path) = 0;
+  virtual bool MakeDirectory(const std::string& path) = 0;
   virtual void Pause(int milliseconds) = 0;
 };
 

@@ -97,7 +97,7 @@ bool PosixFileSystem::DirectoryExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool PosixFileSystem::CreateDirectory(const std::string& path) {
+bool PosixFileSystem::MakeDirectory(const std::string& path) {
   return ::mkdir(path.c_str(), 0755) == 0;
 }
 

@@ -11,7 +11,7 @@ class PosixFileSystem : public FileSystem {
   bool Remove(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
-  bool CreateDirectory(const std::string& path) override;
+  bool MakeDirectory(const std::string& path) override;
   void Pause(int milliseconds) override;
 };
 

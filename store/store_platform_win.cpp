@@ -1,0 +1,47 @@
+#include "store/store_platform_win.h"
+
+#include <windows.h>
+#include <winnetwk.h>
+
+#include <vector>
+
+#include "shared/wide_text_win.h"
+
+namespace tovik {
+
+namespace {
+std::string LocaleValue(LCTYPE type) {
+  wchar_t buffer[16] = {};
+  if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 16)) return "-1";
+  return WideToUtf8(buffer);
+}
+}  // namespace
+
+LocalDateTime Win32StorePlatform::Now() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+uint16_t Win32StorePlatform::UserDefaultLanguage() { return LANGIDFROMLCID(GetUserDefaultLCID()); }
+
+std::string Win32StorePlatform::LocaleFirstDayOfWeek() { return LocaleValue(LOCALE_IFIRSTDAYOFWEEK); }
+
+std::string Win32StorePlatform::LocaleFirstWeekOfYear() {
+  return LocaleValue(LOCALE_IFIRSTWEEKOFYEAR);
+}
+
+std::string Win32StorePlatform::NetworkForm(const std::string& path) {
+  const std::wstring wide = Utf8ToWide(path);
+  std::vector<BYTE> buffer(1024);
+  DWORD size = static_cast<DWORD>(buffer.size());
+  DWORD rc = WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);
+  if (rc == ERROR_MORE_DATA) {
+    buffer.resize(size);
+    rc = WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);
+  }
+  if (rc != NO_ERROR) return path;  // a local path has no network form
+  return WideToUtf8(reinterpret_cast<UNIVERSAL_NAME_INFOW*>(buffer.data())->lpUniversalName);
+}
+
+}  // namespace tovik
