@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/wide_text_win.h"
+#include "shared/wide_text_win.h"
 
 namespace tovik {
 
@@ -11,7 +11,7 @@ namespace {
 std::string LocaleText(LCTYPE type) {
   wchar_t text[128];
   const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 128);
-  return length > 0 ? Narrow(std::wstring_view(text, length - 1)) : std::string();
+  return length > 0 ? WideToUtf8(std::wstring_view(text, length - 1)) : std::string();
 }
 
 }  // namespace
@@ -27,13 +27,13 @@ std::string WinDateFormatter::Format(const CalendarDate& date, std::string_view 
   st.wYear = static_cast<WORD>(date.Year);
   st.wMonth = static_cast<WORD>(date.Month);
   st.wDay = static_cast<WORD>(date.Day);
-  const std::wstring widePicture = Widen(picture);
+  const std::wstring widePicture = Utf8ToWide(picture);
   const int length = GetDateFormatW(LOCALE_USER_DEFAULT, 0, &st, widePicture.c_str(), nullptr, 0);
   if (length <= 0) return {};
   std::wstring text(length, L'\0');
   GetDateFormatW(LOCALE_USER_DEFAULT, 0, &st, widePicture.c_str(), text.data(), length);
   text.resize(length - 1);
-  return Narrow(text);
+  return WideToUtf8(text);
 }
 
 }  // namespace tovik

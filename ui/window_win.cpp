@@ -1,19 +1,14 @@
 #include "ui/window_win.h"
 
 #include <stdexcept>
-#include <string>
 #include <utility>
 
-#include "ui/wide_text_win.h"
+#include "shared/unhandled_error_win.h"
+#include "shared/wide_text_win.h"
 
 namespace tovik::ui {
 
 namespace {
-
-std::function<void(const std::exception&)>& ErrorHandler() {
-  static std::function<void(const std::exception&)> handler;
-  return handler;
-}
 
 void RegisterOnce(const wchar_t* className, UINT classStyle, WNDPROC proc) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -32,18 +27,6 @@ void RegisterOnce(const wchar_t* className, UINT classStyle, WNDPROC proc) {
 
 }  // namespace
 
-void SetUnhandledErrorHandler(std::function<void(const std::exception&)> handler) {
-  ErrorHandler() = std::move(handler);
-}
-
-void ReportUnhandledError(const std::exception& error) {
-  if (ErrorHandler()) {
-    ErrorHandler()(error);
-    return;
-  }
-  MessageBoxW(nullptr, Widen(error.what()).c_str(), L"Error", MB_OK | MB_ICONERROR);
-}
-
 Window::~Window() {
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -54,6 +37,7 @@ Window::~Window() {
 void Window::CreateOwnWindow(const wchar_t* className, UINT classStyle, DWORD style, DWORD exStyle,
                              HWND parent, const RECT& bounds, int id) {
   RegisterOnce(className, classStyle, &Window::WindowProc);
+  className_ = WideToUtf8(className);
   const HMENU childId =
       (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
   if (!CreateWindowExW(exStyle, className, L"", style, bounds.left, bounds.top,
@@ -80,10 +64,8 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   LRESULT result = 0;
   try {
     result = self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ReportUnhandledError(error);
   } catch (...) {
-    ReportUnhandledError(std::runtime_error("Unknown error"));
+    HandleUnhandledError(self->className_);
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

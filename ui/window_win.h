@@ -1,16 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include <exception>
-#include <functional>
+#include <string>
 
 namespace tovik::ui {
-
-// Where an exception that escapes a message handler goes: the program sets
-// its unhandled-error path (log and error box); until then the error text is
-// shown in a plain error box.
-void SetUnhandledErrorHandler(std::function<void(const std::exception&)> handler);
-void ReportUnhandledError(const std::exception& error);
 
 // A C++ object bound to a window of its own registered class. The object
 // owns the window: destroying the object destroys the window, and a window
@@ -36,6 +29,7 @@ class Window {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
+  std::string className_;  // names the sender of an error that escapes a handler
 };
 
 }  // namespace tovik::ui

@@ -3,7 +3,7 @@
 
 #include "calendar/date_format_win.h"
 #include "calendar/feasts.h"
-#include "ui/wide_text_win.h"
+#include "shared/wide_text_win.h"
 
 namespace tovik {
 namespace {
@@ -21,15 +21,15 @@ std::wstring SystemDate(const CalendarDate& date, DWORD flags) {
 std::string LocaleText(LCTYPE type) {
   wchar_t text[128];
   const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 128);
-  return Narrow(std::wstring_view(text, length > 0 ? length - 1 : 0));
+  return WideToUtf8(std::wstring_view(text, length > 0 ? length - 1 : 0));
 }
 
 TEST(WinDateFormatter, ShortAndLongDateAreTheSystems) {
   WinDateFormatter formatter;
   const CalendarDate date{2024, 4, 1};
   EXPECT_FALSE(formatter.Formats().ShortDate.empty());
-  EXPECT_EQ(FormatDate(formatter, date, "ddddd"), Narrow(SystemDate(date, DATE_SHORTDATE)));
-  EXPECT_EQ(FormatDate(formatter, date, "dddddd"), Narrow(SystemDate(date, DATE_LONGDATE)));
+  EXPECT_EQ(FormatDate(formatter, date, "ddddd"), WideToUtf8(SystemDate(date, DATE_SHORTDATE)));
+  EXPECT_EQ(FormatDate(formatter, date, "dddddd"), WideToUtf8(SystemDate(date, DATE_LONGDATE)));
 }
 
 TEST(WinDateFormatter, PicturesWithWeekdaysAndLiterals) {
@@ -47,7 +47,7 @@ TEST(WinDateFormatter, FeastDatesAreTheShortDateCutToFiveCharacters) {
   const std::wstring easter = SystemDate({2024, 3, 31}, DATE_SHORTDATE).substr(0, 5);
   const std::wstring whit = SystemDate({2024, 5, 19}, DATE_SHORTDATE).substr(0, 5);
   EXPECT_EQ(FeastLines(2024, 2, formatter),
-            "Easter " + Narrow(easter) + "\n\rWhit Sunday " + Narrow(whit));
+            "Easter " + WideToUtf8(easter) + "\n\rWhit Sunday " + WideToUtf8(whit));
 }
 
 }  // namespace
