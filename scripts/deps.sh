@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-  wine wine64 xvfb xauth imagemagick xdotool
+  wine wine64 fonts-wine xvfb xauth imagemagick xdotool
   googletest libbenchmark-dev hyperfine
 )
 

@@ -21,13 +21,14 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine ./Tovik.exe
 fi
 
+# Wine's own desktop draws the window frame, which Xvfb has no manager for.
 start_xvfb
-wine ./Tovik.exe &
+wine explorer /desktop=Tovik,1024x768 ./Tovik.exe &
 for _ in $(seq 60); do
-  xdotool search --name '^Tovik$' >/dev/null 2>&1 && break
+  xdotool search --name 'Wine desktop' >/dev/null 2>&1 && break
   sleep 1
 done
-sleep 2
+sleep 4
 shot="$root/out/tovik-screenshot.png"
 import -window root "$shot"
 wineserver -k 2>/dev/null || true

@@ -1,0 +1,55 @@
+# Sourced by the end-to-end scripts: a private Wine prefix and display, and
+# small checks that count their failures.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+. "$root/scripts/wine-env.sh"
+
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tovik-e2e.XXXXXX")
+E2E_FAILURES=0
+export HOME="$E2E_WORK/home"
+export WINEPREFIX="$E2E_WORK/prefix"
+if [ -n "${TOVIK_WINE_TEMPLATE:-}" ] && [ -d "$TOVIK_WINE_TEMPLATE" ]; then
+  cp -al "$TOVIK_WINE_TEMPLATE" "$WINEPREFIX"
+  for reg in "$WINEPREFIX"/*.reg; do cp --remove-destination "$TOVIK_WINE_TEMPLATE/$(basename "$reg")" "$reg"; done
+else
+  make_wine_prefix "$WINEPREFIX" "$HOME"
+fi
+mkdir -p "$HOME"
+[ -n "${DISPLAY:-}" ] || start_xvfb
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$E2E_WORK"' EXIT
+
+# A new empty program folder holding copies of the given exes: $E2E_PROGRAM.
+e2e_program_folder() {
+  E2E_PROGRAM=$(mktemp -d "$E2E_WORK/program.XXXXXX")
+  cp "$@" "$E2E_PROGRAM/"
+}
+
+# Prints the id of the first window whose name matches; fails after 60 s.
+e2e_wait_window() {
+  local id
+  for _ in $(seq 120); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.5
+  done
+  echo "no window named $1" >&2
+  return 1
+}
+
+# Waits for every Wine process of the prefix to end.
+e2e_wait_exit() { timeout 60 wineserver -w; }
+
+e2e_expect() {
+  if [ "$2" == "$3" ]; then
+    echo "ok: $1"
+  else
+    echo "FAILED: $1: expected '$2', got '$3'"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+  fi
+}
+
+e2e_done() {
+  [ "$E2E_FAILURES" -eq 0 ] || { echo "$E2E_FAILURES check(s) failed"; exit 1; }
+}
+
+# Asks the program's windows to close (WM_CLOSE), as the close box does.
+e2e_close() { wine taskkill /im "$1" >/dev/null 2>&1 || true; }
