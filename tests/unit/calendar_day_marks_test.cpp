@@ -36,6 +36,14 @@ TEST_F(DayMarksTest, DaysOfTheNextMonthFillTheBitsAfterTheMonthsEnd) {
   EXPECT_EQ(ComputeDayMarks(store, 2023, 2), (1u << 28) | (1u << 30));
 }
 
+TEST_F(DayMarksTest, MonthsAfterTheLastStorableDay) {
+  store.AppointmentSlots.push_back({static_cast<uint16_t>(kLastStorableDay), "x"});  // 4 June 2079
+  Event(7, 4);
+  EXPECT_EQ(ComputeDayMarks(store, 2079, 6), 1u << 3);
+  EXPECT_EQ(ComputeDayMarks(store, 2079, 7), 1u << 3);  // only the yearly event
+  EXPECT_EQ(ComputeDayMarks(store, 2079, 12), 0u);
+}
+
 TEST_F(DayMarksTest, OnlyYearlyEventsMark) {
   Event(12, 24);
   Event(13, 24);  // every month

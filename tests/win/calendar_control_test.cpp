@@ -77,6 +77,9 @@ TEST_F(CalendarTest, RegistersItsOwnClassAtTheDesignedSize) {
   SetWindowPos(calendar->hwnd(), nullptr, 0, 0, 183, 100, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(calendar->DefaultColWidth(), 25);
   EXPECT_EQ(calendar->DefaultRowHeight(), 13);
+  calendar->SetGridLineWidth(2);
+  EXPECT_EQ(calendar->DefaultColWidth(), 24);
+  EXPECT_EQ(calendar->DefaultRowHeight(), 12);
 }
 
 TEST_F(CalendarTest, LaysOutDayOneInItsWeekdaysColumn) {
