@@ -36,9 +36,10 @@ TkxCalendar::TkxCalendar(const CreateArgs& args)
   const HDC screen = GetDC(nullptr);
   const int height = -MulDiv(args.fontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
-  font_ = CreateFontW(height, 0, 0, 0, args.boldFont ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_DONTCARE, L"MS Shell Dlg 2");
+  font_ = ui::GdiObject<HFONT>(CreateFontW(height, 0, 0, 0, args.boldFont ? FW_BOLD : FW_NORMAL,
+                                           FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                           DEFAULT_PITCH | FF_DONTCARE, L"MS Shell Dlg 2"));
   CreateGrid(kClassName, args.parent, args.bounds, args.id);
   SetFont(font_);
   SetColor(ui::ResolveColor(args.color));
@@ -48,7 +49,6 @@ TkxCalendar::TkxCalendar(const CreateArgs& args)
 TkxCalendar::~TkxCalendar() {
   // The window goes before the font it draws with.
   if (hwnd()) DestroyWindow(hwnd());
-  DeleteObject(font_);
 }
 
 CalendarDate TkxCalendar::Date() const {

@@ -10,6 +10,7 @@
 #include "calendar/day_number.h"
 #include "calendar/month_layout.h"
 #include "ui/colors_win.h"
+#include "ui/gdi_win.h"
 #include "ui/grid_win.h"
 
 namespace tovik {
@@ -82,7 +83,7 @@ class TkxCalendar : public ui::Grid {
   bool updating_ = false;
   bool useCurrentDate_ = true;
   uint32_t eventDates_ = 0;
-  HFONT font_ = nullptr;
+  ui::GdiObject<HFONT> font_;
 };
 
 }  // namespace tovik

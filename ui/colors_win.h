@@ -11,17 +11,4 @@ constexpr int32_t SystemColor(int index) {
 }
 COLORREF ResolveColor(int32_t value);
 
-// A solid brush that deletes itself.
-class SolidBrush {
- public:
-  explicit SolidBrush(COLORREF color) : brush_(CreateSolidBrush(color)) {}
-  SolidBrush(const SolidBrush&) = delete;
-  SolidBrush& operator=(const SolidBrush&) = delete;
-  ~SolidBrush() { DeleteObject(brush_); }
-  operator HBRUSH() const { return brush_; }
-
- private:
-  HBRUSH brush_;
-};
-
 }  // namespace tovik::ui

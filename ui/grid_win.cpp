@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "ui/colors_win.h"
+#include "ui/gdi_win.h"
 
 namespace tovik::ui {
 
@@ -85,17 +85,16 @@ void Grid::OnSize(int, int) {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+// Grid lines and fixed cells take the button face colour, the current cell
+// the selection colour, all other cells and the space past the last cell
+// the grid's Color.
 void Grid::PaintTo(HDC dc) {
   RECT client;
   GetClientRect(hwnd(), &client);
-  {
-    SolidBrush background(color_);
-    FillRect(dc, &client, background);
-  }
-  SolidBrush lines(GetSysColor(COLOR_BTNFACE));
-  SolidBrush fixed(GetSysColor(COLOR_BTNFACE));
-  SolidBrush highlight(GetSysColor(COLOR_HIGHLIGHT));
-  SolidBrush normal(color_);
+  const SolidBrush normal(color_);
+  const SolidBrush face(GetSysColor(COLOR_BTNFACE));
+  const SolidBrush highlight(GetSysColor(COLOR_HIGHLIGHT));
+  FillRect(dc, &client, normal);
   const HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
   SetBkMode(dc, TRANSPARENT);
   const bool focused = GetFocus() == hwnd();
@@ -105,13 +104,13 @@ void Grid::PaintTo(HDC dc) {
       if (cell.left >= client.right || cell.top >= client.bottom) continue;
       RECT line{cell.right, cell.top, cell.right + shape_.GridLineWidth,
                 cell.bottom + shape_.GridLineWidth};
-      FillRect(dc, &line, lines);
+      FillRect(dc, &line, face);
       line = {cell.left, cell.bottom, cell.right, cell.bottom + shape_.GridLineWidth};
-      FillRect(dc, &line, lines);
+      FillRect(dc, &line, face);
 
       const bool isFixed = row < shape_.FixedRows;
       const bool isCurrent = !isFixed && col == col_ && row == row_;
-      FillRect(dc, &cell, isFixed ? fixed : isCurrent ? highlight : normal);
+      FillRect(dc, &cell, isFixed ? face : isCurrent ? highlight : normal);
       SetTextColor(dc, GetSysColor(isFixed     ? COLOR_BTNTEXT
                                    : isCurrent ? COLOR_HIGHLIGHTTEXT
                                                : COLOR_WINDOWTEXT));
@@ -129,12 +128,13 @@ void Grid::OnPaint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   const HDC memory = CreateCompatibleDC(dc);
-  const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  PaintTo(memory);
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
+  {
+    const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    PaintTo(memory);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+  }
   DeleteDC(memory);
   EndPaint(hwnd(), &ps);
 }
