@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "ui/gdi_win.h"  // SolidBrush goes with the colours
+
 namespace tovik::ui {
 
 // A stored colour value: 0x00BBGGRR, or 0x80000000 plus a system colour index.
