@@ -1,3 +1,4 @@
+// locales: en_US.UTF-8 da_DK.UTF-8
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -38,11 +39,8 @@ class CalendarTest : public ::testing::Test {
   }
 
   void Create(double dateValue, int startOfWeek = 1) {
-    TkxCalendar::CreateArgs args;
-    args.parent = host_;
-    args.dateValue = dateValue;
-    args.startOfWeek = startOfWeek;
-    calendar = TkxCalendar::Create(args);
+    calendar =
+        TkxCalendar::Create({.parent = host_, .startOfWeek = startOfWeek, .dateValue = dateValue});
     calendar->OnChange = [this] { ++changes; };
     calendar->OnClick = [this] { ++clicks; };
   }

@@ -1,3 +1,4 @@
+// locales: en_US.UTF-8 da_DK.UTF-8
 #include <gtest/gtest.h>
 #include <windows.h>
 
