@@ -115,6 +115,7 @@ TEST_F(CalendarTest, HeaderShowsTheLocalesAbbreviatedNames) {
 TEST_F(CalendarTest, StartOfWeekShiftsColumnsWithoutNotifying) {
   Create(DateValueOf(2024, 1, 10), 1);
   calendar->SetStartOfWeek(0);
+  calendar->SetStartOfWeek(7);  // not a weekday
   EXPECT_EQ(calendar->StartOfWeek(), 0);
   EXPECT_EQ(calendar->DayCellText(0, 0), LocaleText(LOCALE_SABBREVDAYNAME7));  // Sunday
   EXPECT_EQ(calendar->DayCellText(1, 1), L"1");
