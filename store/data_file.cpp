@@ -1,5 +1,7 @@
 #include "store/data_file.h"
 
+#include <algorithm>
+
 namespace tovik {
 
 namespace {
@@ -67,30 +69,79 @@ uint16_t ComposeSettingsWord(const Settings& s) {
                                ((s.FirstWeekRule & 0x03) << 6) | ((s.PreservedBits & 0x1F) << 8));
 }
 
+RecordReader::RecordReader(File& file, uint64_t position) : base_(position), file_(&file) {
+  try {
+    size_ = file.Size();
+    file.Seek(position);
+  } catch (const IoError&) {
+    end_ = failed_ = true;
+  }
+}
+
+bool RecordReader::Refill(size_t n) {
+  if (file_ == nullptr || end_) return false;
+  // Keep what is left, then fill the buffer behind it in one go.
+  constexpr size_t kChunk = 256 * 1024;
+  const size_t kept = data_.size() - pos_;
+  // A small file gets a buffer of its own size; a file that grows while it is
+  // read is still read on, a chunk at a time.
+  const uint64_t left = size_ > base_ + pos_ ? size_ - base_ - pos_ : 0;
+  const size_t want =
+      std::max(n, static_cast<size_t>(std::min<uint64_t>(kChunk, std::max<uint64_t>(left, 64))));
+  if (buffer_.size() < want) {
+    std::string bigger(want, '\0');
+    std::copy(data_.begin() + static_cast<ptrdiff_t>(pos_), data_.end(), bigger.begin());
+    buffer_.swap(bigger);
+  } else {
+    std::copy(data_.begin() + static_cast<ptrdiff_t>(pos_), data_.end(), buffer_.begin());
+  }
+  base_ += pos_;
+  pos_ = 0;
+  size_t have = kept;
+  try {
+    while (have < buffer_.size()) {
+      const size_t got = file_->Read(buffer_.data() + have, buffer_.size() - have);
+      if (got == 0) {
+        end_ = true;
+        break;
+      }
+      have += got;
+    }
+  } catch (const IoError&) {
+    end_ = failed_ = true;
+  }
+  data_ = std::string_view(buffer_.data(), have);
+  return have >= n;
+}
+
+uint32_t RecordReader::Take(size_t width) {
+  uint32_t v = 0;
+  const auto* p = reinterpret_cast<const unsigned char*>(data_.data() + pos_);
+  for (size_t i = 0; i < width; ++i) v |= uint32_t{p[i]} << (8 * i);
+  pos_ += width;
+  return v;
+}
+
 std::optional<uint8_t> RecordReader::U8() {
-  if (bytes_.size() - pos_ < 1) return std::nullopt;
-  return static_cast<uint8_t>(LoadLE(bytes_, pos_++, 1));
+  if (!Ensure(1)) return std::nullopt;
+  return static_cast<uint8_t>(Take(1));
 }
 
 std::optional<uint16_t> RecordReader::U16() {
-  if (bytes_.size() - pos_ < 2) return std::nullopt;
-  const auto v = static_cast<uint16_t>(LoadLE(bytes_, pos_, 2));
-  pos_ += 2;
-  return v;
+  if (!Ensure(2)) return std::nullopt;
+  return static_cast<uint16_t>(Take(2));
 }
 
 std::optional<int32_t> RecordReader::I32() {
-  if (bytes_.size() - pos_ < 4) return std::nullopt;
-  const auto v = static_cast<int32_t>(LoadLE(bytes_, pos_, 4));
-  pos_ += 4;
-  return v;
+  if (!Ensure(4)) return std::nullopt;
+  return static_cast<int32_t>(Take(4));
 }
 
 std::optional<std::string_view> RecordReader::Text(int32_t length) {
   if (length <= 0) return std::string_view{};
   const auto n = static_cast<size_t>(length);
-  if (bytes_.size() - pos_ < n) return std::nullopt;
-  const auto text = bytes_.substr(pos_, n);
+  if (!Ensure(n)) return std::nullopt;
+  const auto text = data_.substr(pos_, n);
   pos_ += n;
   return text;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/file_system.h"
+
 // The byte layout of Tovik.dat: packed little-endian records after a fixed
 // header. Shared by the organiser's store and the reminder's reader.
 namespace tovik {
@@ -48,23 +50,41 @@ inline int32_t ApplyLengthRule(int32_t length) {
   return length > 65535 ? static_cast<int32_t>(static_cast<uint32_t>(length) >> 16) : length;
 }
 
-// Bounds-checked reading of records; every read fails at the end of the bytes
-// and leaves the position where it was.
+// Bounds-checked reading of records, from bytes in memory or streamed from a
+// file through a buffer. Every read fails at the end of the data (or at a
+// read error of the file) and then leaves the position where it was.
 class RecordReader {
  public:
   RecordReader(std::string_view bytes, size_t position)
-      : bytes_(bytes), pos_(position < bytes.size() ? position : bytes.size()) {}
+      : data_(bytes), pos_(position < bytes.size() ? position : bytes.size()) {}
+  // Streams from `position` on; the file must stay open while reading.
+  RecordReader(File& file, uint64_t position);
+
   std::optional<uint8_t> U8();
   std::optional<uint16_t> U16();
   std::optional<int32_t> I32();
   // A record's text of `length` bytes (after the length rule); nothing for
-  // lengths of 0 or below; nullopt when the bytes end first.
+  // lengths of 0 or below; nullopt when the data ends first. The view is
+  // valid until the next read.
   std::optional<std::string_view> Text(int32_t length);
-  size_t position() const { return pos_; }
+  uint64_t position() const { return base_ + pos_; }
+  // True when reading stopped because the file could not be read.
+  bool failed() const { return failed_; }
 
  private:
-  std::string_view bytes_;
-  size_t pos_;
+  // n bytes available from pos_, refilling from the file when needed.
+  bool Ensure(size_t n) { return data_.size() - pos_ >= n || Refill(n); }
+  bool Refill(size_t n);
+  uint32_t Take(size_t width);  // the next width bytes (Ensure'd), little-endian
+
+  std::string_view data_;
+  size_t pos_ = 0;
+  uint64_t base_ = 0;  // file offset of data_[0]
+  uint64_t size_ = 0;  // the file's size when reading began
+  File* file_ = nullptr;
+  std::string buffer_;
+  bool end_ = false;
+  bool failed_ = false;
 };
 
 void AppendU16(std::string& out, uint16_t v);

@@ -65,7 +65,9 @@ class Win32File : public File {
   HANDLE h_;
 };
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesW(Utf8ToWide(path).c_str()); }
+DWORD Attributes(const std::string& path) {
+  return GetFileAttributesW(Utf8ToWide(path).c_str());
+}
 }  // namespace
 
 std::string SystemErrorText(unsigned long code) {
@@ -85,10 +87,17 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, OpenMode mo
   DWORD access = GENERIC_READ | GENERIC_WRITE;
   DWORD disposition = OPEN_EXISTING;
   switch (mode) {
-    case OpenMode::ExistingRead: access = GENERIC_READ; break;
-    case OpenMode::ExistingReadWrite: break;
-    case OpenMode::CreateNew: disposition = CREATE_NEW; break;
-    case OpenMode::CreateAlways: disposition = CREATE_ALWAYS; break;
+    case OpenMode::ExistingRead:
+      access = GENERIC_READ;
+      break;
+    case OpenMode::ExistingReadWrite:
+      break;
+    case OpenMode::CreateNew:
+      disposition = CREATE_NEW;
+      break;
+    case OpenMode::CreateAlways:
+      disposition = CREATE_ALWAYS;
+      break;
   }
   const HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), access,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -128,6 +137,8 @@ bool Win32FileSystem::MakeDirectory(const std::string& path) {
   return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) != 0;
 }
 
-void Win32FileSystem::Pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+void Win32FileSystem::Pause(int milliseconds) {
+  Sleep(static_cast<DWORD>(milliseconds));
+}
 
 }  // namespace tovik

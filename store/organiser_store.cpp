@@ -194,15 +194,15 @@ std::string OrganiserStore::EncodeSections() const {
   return out;
 }
 
-void OrganiserStore::DecodeSections(std::string_view file) {
+void OrganiserStore::DecodeSections(RecordReader& in) {
   AppointmentSlots.clear();
   EventSlots.clear();
   NotePages = {};
-  RecordReader in(file, kSectionsOffset);
 
   // Reading stops where the file ends, even inside a record.
   const auto appointments = in.U16();
   if (!appointments) return;
+  AppointmentSlots.reserve(*appointments);
   for (unsigned i = 0; i < *appointments; ++i) {
     const auto day = in.U16();
     const auto length = in.I32();

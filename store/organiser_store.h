@@ -102,8 +102,8 @@ class OrganiserStore {
   FileHeader Header() const;  // the header as SaveHeader writes it
   // Everything from offset 22 to the end of the file, as SaveSections writes it.
   std::string EncodeSections() const;
-  // Fills the tables from the bytes of a whole file (offset 22 onwards).
-  void DecodeSections(std::string_view file);
+  // Fills the tables from the three sections, read from offset 22 on.
+  void DecodeSections(RecordReader& in);
 
  private:
   FileSystem* fs_;

@@ -93,25 +93,33 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
     file = fs.Open(dataFilePath, OpenMode::ExistingReadWrite);
   } catch (const IoError&) {
   }
-  std::string bytes;
+  // The header is read first; the sections are streamed from the same open
+  // file after the settling, which writes only the header bytes.
+  std::string head;
   if (file) {
+    head.resize(kSectionsOffset);
+    size_t got = 0;
     try {
-      bytes = ReadWholeFile(*file);
-    } catch (const IoError&) {  // what could not be read stays empty
+      while (got < head.size()) {
+        const size_t n = file->Read(head.data() + got, head.size() - got);
+        if (n == 0) break;
+        got += n;
+      }
+    } catch (const IoError&) {  // what could not be read stays unread
     }
-    file.reset();
+    head.resize(got);
   } else if (store.LocalDataFile) {
     // Creation is only ever for a file that is not there: CreateNew never
     // truncates a file that merely could not be opened.
-    bytes = NewFileImage(static_cast<uint16_t>(today), CreationStampOf(now));
+    head = NewFileImage(static_cast<uint16_t>(today), CreationStampOf(now));
     try {
-      WriteAll(*fs.Open(dataFilePath, OpenMode::CreateNew), bytes);
+      WriteAll(*fs.Open(dataFilePath, OpenMode::CreateNew), head);
     } catch (const IoError& e) {
       throw StartupFailure(e.what());
     }
   }
 
-  const FileHeader header = DecodeHeader(bytes);
+  const FileHeader header = DecodeHeader(head);
   const Settings settings = SplitSettingsWord(header.SettingsWord);
   store.LanguageId = settings.LanguageId;
   store.WeekStartDay = settings.WeekStartDay;
@@ -146,7 +154,13 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
     saveHeader();
   }
 
-  store.DecodeSections(bytes);
+  if (file) {
+    RecordReader in(*file, kSectionsOffset);
+    store.DecodeSections(in);
+  } else {
+    RecordReader in(head, kSectionsOffset);
+    store.DecodeSections(in);
+  }
   return store;
 }
 

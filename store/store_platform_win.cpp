@@ -23,9 +23,13 @@ LocalDateTime Win32StorePlatform::Now() {
   return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-uint16_t Win32StorePlatform::UserDefaultLanguage() { return LANGIDFROMLCID(GetUserDefaultLCID()); }
+uint16_t Win32StorePlatform::UserDefaultLanguage() {
+  return LANGIDFROMLCID(GetUserDefaultLCID());
+}
 
-std::string Win32StorePlatform::LocaleFirstDayOfWeek() { return LocaleValue(LOCALE_IFIRSTDAYOFWEEK); }
+std::string Win32StorePlatform::LocaleFirstDayOfWeek() {
+  return LocaleValue(LOCALE_IFIRSTDAYOFWEEK);
+}
 
 std::string Win32StorePlatform::LocaleFirstWeekOfYear() {
   return LocaleValue(LOCALE_IFIRSTWEEKOFYEAR);
