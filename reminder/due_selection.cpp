@@ -23,28 +23,37 @@ bool Showable(std::string_view text) {
 // selected is dropped at once.
 class DueReader {
  public:
-  DueReader(std::string_view bytes, const DueWindow& window, ReminderData& out)
-      : bytes_(bytes), in_(bytes, kSectionsOffset), window_(window), out_(out) {}
+  DueReader(RecordReader& in, uint64_t size, const DueWindow& window, ReminderData& out)
+      : in_(in), size_(size), window_(window), today_(window.Today), out_(out) {}
 
   void ReadAll() {
-    if (bytes_.size() < kSectionsOffset) {
+    const auto header = in_.Text(static_cast<int32_t>(kSectionsOffset));
+    if (!header) {
       Damaged("the header", 0, 0);
       return;
     }
+    const FileHeader fields = DecodeHeader(*header);
+    const uint16_t language = SplitSettingsWord(fields.SettingsWord).LanguageId;
+    out_.LanguageId = language >= 1 && language <= kLanguageCount ? language : kEnglish;
+    out_.BackgroundColor = fields.BackgroundColor;
+    out_.FontColor = fields.FontColor;
     if (ReadAppointments() && ReadEvents()) ReadNotes();
   }
 
  private:
   std::optional<uint16_t> Count(const char* section) {
-    auto count = in_.U16();
+    const auto count = in_.U16();
     if (!count) Damaged(section, 0, 0);
     return count;
   }
 
-  // A record's text after the length rule; nothing when the file ends first.
+  // A record's text (after the length rule) up to its NUL; nothing when the
+  // file ends first.
   std::optional<std::string_view> Text(std::optional<int32_t> length) {
     if (!length) return std::nullopt;
-    return in_.Text(ApplyLengthRule(*length));
+    const auto text = in_.Text(ApplyLengthRule(*length));
+    if (!text) return std::nullopt;
+    return UpToNul(*text);
   }
 
   bool ReadAppointments() {
@@ -54,13 +63,12 @@ class DueReader {
       const auto day = in_.U16();
       const auto text = day ? Text(in_.I32()) : std::nullopt;
       if (!text) return Damaged("appointment record", k, *count);
-      const auto shown = UpToNul(*text);
-      if (window_.Contains(*day) && Showable(shown) &&
-          out_.Appointments.size() < kMaxDueAppointments) {
-        out_.Appointments.push_back({*day, std::string(shown)});
-        out_.DueList.push_back(
-            {DueKeyOfAppointment(*day), static_cast<int16_t>(out_.Appointments.size())});
-      }
+      if (!window_.Contains(*day) || !Showable(*text) ||
+          out_.Appointments.size() >= kMaxDueAppointments)
+        continue;
+      out_.Appointments.push_back({*day, std::string(*text)});
+      out_.DueList.push_back(
+          {DueKeyOfAppointment(*day), static_cast<int16_t>(out_.Appointments.size())});
     }
     return true;
   }
@@ -73,11 +81,10 @@ class DueReader {
       const auto day = month ? in_.U8() : std::nullopt;
       const auto text = day ? Text(in_.I32()) : std::nullopt;
       if (!text) return Damaged("event record", k, *count);
-      const auto shown = UpToNul(*text);
-      if (!Showable(shown) || out_.Events.size() >= kMaxDueEvents) continue;
-      const auto date = EventDueDate(*month, *day, window_.Today);
+      if (!Showable(*text) || out_.Events.size() >= kMaxDueEvents) continue;
+      const auto date = EventDueDate(*month, *day, today_);
       if (!date || !window_.Contains(*date)) continue;
-      out_.Events.push_back({*date, std::string(shown)});
+      out_.Events.push_back({*date, std::string(*text)});
       out_.DueList.push_back(
           {DueKeyOfEvent(*date), static_cast<int16_t>(-static_cast<int>(out_.Events.size()))});
     }
@@ -93,55 +100,53 @@ class DueReader {
         Damaged("note record", k, *count);
         return;
       }
-      AppendNotesExtract(out_.NotesExtract, UpToNul(*text));
+      AppendNotesExtract(out_.NotesExtract, *text);
     }
   }
 
   bool Damaged(const char* what, unsigned record, unsigned count) {
-    out_.Damage = "The data file ends inside " + std::string(what);
-    if (count > 0) out_.Damage += " " + std::to_string(record) + " of " + std::to_string(count);
-    out_.Damage += " (" + std::to_string(bytes_.size()) + " bytes); what came before it is shown.";
+    if (in_.failed()) {
+      out_.Damage = "The data file could not be read past byte " + std::to_string(in_.position());
+    } else {
+      out_.Damage = "The data file ends inside " + std::string(what);
+      if (count > 0) out_.Damage += " " + std::to_string(record) + " of " + std::to_string(count);
+      out_.Damage += " (" + std::to_string(size_) + " bytes)";
+    }
+    out_.Damage += "; what came before it is shown.";
     return false;
   }
 
-  std::string_view bytes_;
-  RecordReader in_;
+  RecordReader& in_;
+  uint64_t size_;
   DueWindow window_;
+  EventToday today_;
   ReminderData& out_;
 };
 }  // namespace
 
 ReminderData SelectDue(std::string_view fileBytes, const DueWindow& window) {
   ReminderData data;
-  const FileHeader header = DecodeHeader(fileBytes);
-  const uint16_t language = SplitSettingsWord(header.SettingsWord).LanguageId;
-  data.LanguageId = language >= 1 && language <= kLanguageCount ? language : kEnglish;
-  data.BackgroundColor = header.BackgroundColor;
-  data.FontColor = header.FontColor;
-  DueReader(fileBytes, window, data).ReadAll();
+  RecordReader in(fileBytes, 0);
+  DueReader(in, fileBytes.size(), window, data).ReadAll();
   return data;
 }
 
 std::optional<ReminderData> ReadAndSelect(FileSystem& fs, const std::string& dataFilePath,
                                           const DueWindow& window) {
   std::unique_ptr<File> file;
+  uint64_t size = 0;
   try {
     // Read-only: the reminder never writes, and must not stop the organiser
     // from replacing the file while it reads.
     file = fs.Open(dataFilePath, OpenMode::ExistingRead);
+    size = file->Size();
   } catch (const IoError&) {
     return std::nullopt;
   }
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(*file);
-  } catch (const IoError& e) {
-    ReminderData unread;
-    unread.Damage = std::string("The data file cannot be read: ") + e.what();
-    return unread;
-  }
-  file.reset();
-  return SelectDue(bytes, window);
+  ReminderData data;
+  RecordReader in(*file, 0);
+  DueReader(in, size, window, data).ReadAll();
+  return data;
 }
 
 }  // namespace tovik

@@ -16,10 +16,12 @@ namespace tovik {
 struct DueAppointment {
   int32_t Day = 0;
   std::string Text;
+  friend bool operator==(const DueAppointment&, const DueAppointment&) = default;
 };
 struct DueEvent {
   int32_t Date = 0;  // the computed date of this occurrence
   std::string Text;
+  friend bool operator==(const DueEvent&, const DueEvent&) = default;
 };
 
 constexpr size_t kMaxDueAppointments = 2200;
@@ -37,6 +39,7 @@ struct ReminderData {
   // Where and why the reading stopped early; empty when the whole file was read.
   std::string Damage;
 
+  friend bool operator==(const ReminderData&, const ReminderData&) = default;
   bool NothingToShow() const {
     return Appointments.empty() && Events.empty() && NotesExtract.empty();
   }
@@ -54,7 +57,8 @@ struct DueWindow {
 ReminderData SelectDue(std::string_view fileBytes, const DueWindow& window);
 
 // Opens the data file read-only and selects from it; nothing when the file
-// cannot be opened. A failing read is reported in Damage.
+// cannot be opened. A failing read keeps what came before it and is reported
+// in Damage.
 std::optional<ReminderData> ReadAndSelect(FileSystem& fs, const std::string& dataFilePath,
                                           const DueWindow& window);
 

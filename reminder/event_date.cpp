@@ -4,16 +4,19 @@
 
 namespace tovik {
 
-std::optional<int32_t> EventDueDate(uint8_t eventMonth, uint8_t eventDay, int32_t today) {
+EventToday::EventToday(int32_t today)
+    : DayNumber(today), Date(DateFromDayNumber(today)), Weekday(WeekdayOfDayNumber(today)) {}
+
+std::optional<int32_t> EventDueDate(uint8_t eventMonth, uint8_t eventDay, const EventToday& today) {
   if (eventMonth == 0 || eventDay == 0) return std::nullopt;
-  const CalendarDate now = DateFromDayNumber(today);
+  const CalendarDate& now = today.Date;
   int month = eventMonth;
   int day = eventDay;
   if (month == kEveryMonth)
     month = day < now.Day ? (now.Month == 12 ? 1 : now.Month + 1) : now.Month;
   // A weekly event is only ever placed on today; on other days its month stays
   // 14 and it is dropped below.
-  if (month == kEveryWeek && day == WeekdayOfDayNumber(today)) {
+  if (month == kEveryWeek && day == today.Weekday) {
     month = now.Month;
     day = now.Day;
   }

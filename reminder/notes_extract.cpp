@@ -1,5 +1,7 @@
 #include "reminder/notes_extract.h"
 
+#include <algorithm>
+
 namespace tovik {
 
 namespace {
@@ -34,25 +36,27 @@ std::string NoteHeading(std::string_view page) {
 }
 }  // namespace
 
+// A marked line begins with "$" at the start of the page or right after a
+// line feed, and runs to the next carriage return or the end of the page
+// (line feeds inside it are kept; a "$" inside it marks nothing).
 void AppendNotesExtract(std::string& extract, std::string_view page) {
-  std::string heading = NoteHeading(page);
-  bool inMarkedLine = false;
-  // The walk includes the closing NUL, which ends a marked last line.
-  for (size_t at = 0; at <= page.size(); ++at) {
-    const char c = at < page.size() ? page[at] : '\0';
-    if (inMarkedLine && (c == '\r' || c == '\0')) {
-      extract += kCrLf;
-      inMarkedLine = false;
-    } else if (inMarkedLine) {
-      extract.push_back(c);
-    } else if (c == '$' && (at == 0 || page[at - 1] == '\n')) {
-      inMarkedLine = true;
-      if (!heading.empty()) {
-        if (!extract.empty()) extract += kCrLf;
-        extract += heading;
-        heading.clear();
-      }
+  bool headingPlaced = false;
+  size_t at = 0;
+  for (size_t dollar; (dollar = page.find('$', at)) != std::string_view::npos;) {
+    if (dollar != 0 && page[dollar - 1] != '\n') {
+      at = dollar + 1;
+      continue;
     }
+    if (!headingPlaced) {
+      const std::string heading = NoteHeading(page);
+      if (!heading.empty() && !extract.empty()) extract += kCrLf;
+      extract += heading;
+      headingPlaced = true;
+    }
+    const size_t end = std::min(page.find('\r', dollar + 1), page.size());
+    extract.append(page.substr(dollar + 1, end - dollar - 1));
+    extract += kCrLf;
+    at = end;
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "data_file_builder.h"
 #include "memory_file_system_fake.h"
 #include "reminder/due_selection.h"
@@ -228,6 +230,39 @@ TEST(ReadAndSelect, OpensTheFileReadOnlyAndEndsWhenItCannot) {
   EXPECT_FALSE(ReadAndSelect(fs, "C:\\Tovik\\Missing.dat", kWeek).has_value());
   fs.unopenable.insert("C:\\Tovik\\Tovik.dat");
   EXPECT_FALSE(ReadAndSelect(fs, "C:\\Tovik\\Tovik.dat", kWeek).has_value());
+}
+
+// Reading streams the file through a buffer; it must select exactly
+// what reading the whole image selects, also when the file is cut anywhere.
+TEST(ReadAndSelect, SelectsFromTheFileWhatTheWholeImageHolds) {
+  std::mt19937 random(11);
+  DataFileBuilder file(0x00A1);
+  file.U16(600);
+  for (int i = 0; i < 600; ++i) {
+    const auto day = static_cast<uint16_t>(kToday - 20 + static_cast<int>(random() % 40));
+    const size_t length = (i % 7 == 0) ? 30000 + random() % 30000 : random() % 3000;
+    file.Appointment(day, std::string(length, static_cast<char>('a' + i % 26)));
+  }
+  file.U16(200);
+  for (int i = 0; i < 200; ++i)
+    file.Event(static_cast<uint8_t>(1 + random() % 14), static_cast<uint8_t>(1 + random() % 31),
+               "Event " + std::to_string(i));
+  file.U16(8);
+  for (int i = 0; i < 8; ++i)
+    file.Text("Page" + std::to_string(i) + "\r\n$" + std::string(60000, 'n'));
+  const std::string& whole = file.bytes();
+
+  testing::MemoryFileSystem fs;
+  std::vector<size_t> cuts{whole.size(), 0, 21, 22, 23, whole.size() - 1};
+  for (int i = 0; i < 60; ++i) cuts.push_back(random() % whole.size());
+  for (size_t cut : cuts) {
+    fs.Put("Tovik.dat", whole.substr(0, cut));
+    const auto read = ReadAndSelect(fs, "Tovik.dat", {kToday, 28});
+    ASSERT_TRUE(read.has_value());
+    const auto expected = SelectDue(std::string_view(whole).substr(0, cut), {kToday, 28});
+    EXPECT_EQ(*read, expected) << "cut at " << cut;
+    EXPECT_EQ(read->Damage.empty(), cut == whole.size()) << "cut at " << cut;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,299 @@
+#include "reminder/chk_tovik_main_win.h"
+
+#include <array>
+#include <string_view>
+
+#include "calendar/day_number.h"
+#include "reminder/day_texts.h"
+#include "reminder/reminder_language.h"
+#include "shared/data_location_win.h"
+#include "shared/unhandled_error_win.h"
+#include "shared/wide_text_win.h"
+#include "store/file_system_win.h"
+
+namespace tovik {
+
+namespace {
+constexpr int kShortLookAhead = 7;
+constexpr int kExtendedLookAhead = 28;
+constexpr char kSender[] = "ChkTovikMain";
+
+// The stored texts are in the ANSI code page; the controls take wide text.
+std::wstring AnsiToWide(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string AnsiToUtf8(std::string_view text) {
+  return WideToUtf8(AnsiToWide(text));
+}
+
+HFONT MakeFont(int height, int weight) {
+  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+}
+
+int PointsToPixels(int points) {
+  HDC screen = GetDC(nullptr);
+  const int pixels = MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+enum class FontKind { Normal, Bold, Heading };
+
+// The designed place of every control in the 634 by 429 client area.
+struct ControlDesign {
+  ReminderControl id;
+  const wchar_t* windowClass;
+  DWORD style;
+  DWORD exStyle;
+  int x, y, width, height;
+  FontKind font;
+};
+
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+constexpr DWORD kTextBox =
+    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+
+constexpr std::array<ControlDesign, 9> kControls{{
+    {ReminderControl::lblAppointmentsAndEvents, L"STATIC", kLabel, 0, 2, 6, 314, 22,
+     FontKind::Heading},
+    {ReminderControl::IPTxt1, L"EDIT", kTextBox, WS_EX_CLIENTEDGE, 2, 32, 314, 75,
+     FontKind::Normal},
+    {ReminderControl::lblTomorrow, L"STATIC", kLabel, 0, 2, 113, 314, 16, FontKind::Bold},
+    {ReminderControl::IPTxt2, L"EDIT", kTextBox, WS_EX_CLIENTEDGE, 2, 131, 314, 75,
+     FontKind::Normal},
+    {ReminderControl::lblWeekAfter, L"STATIC", kLabel, 0, 2, 212, 314, 16, FontKind::Bold},
+    {ReminderControl::IPTxt3, L"EDIT", kTextBox, WS_EX_CLIENTEDGE, 2, 230, 314, 195,
+     FontKind::Normal},
+    {ReminderControl::lblTodosAndNotes, L"STATIC", kLabel | SS_RIGHT, 0, 318, 8, 231, 16,
+     FontKind::Bold},
+    {ReminderControl::btnExit, L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
+     557, 2, 75, 25, FontKind::Bold},
+    {ReminderControl::IPNot, L"EDIT", kTextBox | WS_TABSTOP, WS_EX_CLIENTEDGE, 318, 29, 314, 398,
+     FontKind::Normal},
+}};
+
+bool IsLabel(ReminderControl id) {
+  return id == ReminderControl::lblAppointmentsAndEvents || id == ReminderControl::lblTomorrow ||
+         id == ReminderControl::lblWeekAfter || id == ReminderControl::lblTodosAndNotes;
+}
+
+void SetText(HWND control, const std::wstring& text) {
+  SetWindowTextW(control, text.c_str());
+}
+
+// Closes the key it opened.
+class RegistryKey {
+ public:
+  RegistryKey(HKEY root, const wchar_t* path) {
+    // Opened with creation allowed, as the organiser does: the key exists afterwards.
+    if (RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_READ, nullptr, &key_, nullptr) !=
+        ERROR_SUCCESS)
+      key_ = nullptr;
+  }
+  ~RegistryKey() {
+    if (key_ != nullptr) RegCloseKey(key_);
+  }
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+
+  std::optional<DWORD> ReadDword(const wchar_t* name) const {
+    if (key_ == nullptr) return std::nullopt;
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof value)
+      return std::nullopt;
+    return value;
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
+}  // namespace
+
+int ReadLookAheadDays() {
+  const auto extended =
+      RegistryKey(HKEY_CURRENT_USER, L"Software\\Brakvel\\Tovik").ReadDword(L"ExtendedLookAhead");
+  return extended.value_or(0) != 0 ? kExtendedLookAhead : kShortLookAhead;
+}
+
+TChkTovikMain::TChkTovikMain(TzqLogging& log, DateFormatter& dates) : log_(log), dates_(dates) {}
+
+TChkTovikMain::~TChkTovikMain() {
+  instanceGuard_.reset();  // its window goes before the window that owns it
+  if (hwnd() != nullptr) DestroyWindow(hwnd());
+  for (HFONT font : {font_, boldFont_, headingFont_})
+    if (font != nullptr) DeleteObject(font);
+}
+
+bool TChkTovikMain::Create() {
+  ReminderSelection selection;
+  selection.LookAheadDays = ReadLookAheadDays();
+  Win32FileSystem files;
+  Win32DataLocationPlatform shell(kReminderTitle);
+  const DataLocation location = ResolveDataLocation(ExecutablePath(), files, shell);
+  selection.DataRoot = location.DataRoot;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  selection.Today = DayNumberFromDate(now.wYear, now.wMonth, now.wDay);
+  auto data =
+      ReadAndSelect(files, location.DataFilePath, {selection.Today, selection.LookAheadDays});
+  if (!data) return false;  // no data file: end silently
+  selection.Data = std::move(*data);
+  return CreateFor(std::move(selection));
+}
+
+bool TChkTovikMain::CreateFor(ReminderSelection selection) {
+  selection_ = std::move(selection);
+  if (!selection_.Data.Damage.empty()) LogDamage();
+  if (selection_.Data.NothingToShow()) return false;
+  log_.SetLogFile(selection_.DataRoot + "CheckTovik.log");
+  installMutex_.emplace();
+
+  // Single border, system menu only, centred on the screen.
+  constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  RECT frame{0, 0, kReminderClientWidth, kReminderClientHeight};
+  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  backgroundColor_ = ui::ResolveColor(selection_.Data.BackgroundColor);
+  fontColor_ = ui::ResolveColor(selection_.Data.FontColor);
+  background_.emplace(backgroundColor_);
+  CreateOwnWindow(kReminderClassName, 0, style, 0, nullptr, {x, y, x + width, y + height}, 0);
+  SetWindowTextW(hwnd(), kReminderTitle);
+  CreateControls();
+
+  instanceGuard_ =
+      std::make_unique<TzqWinFormInstanceControl>(hwnd(), kReminderInstanceCaption, false);
+  instanceGuard_->SetInstanceKey(TzqWinFormInstanceControl::ExecutablePath());
+  instanceGuard_->SetMaxInstances(0);
+  instanceGuard_->CheckInstances();
+  return instanceGuard_->IsFirstInstance();
+}
+
+// Reading stops at the damage; what came before it is still shown.
+void TChkTovikMain::LogDamage() {
+  log_.SetLogFile(selection_.DataRoot + "CheckTovik.log");
+  log_.Log({.Sender = kSender, .Message = selection_.Data.Damage});
+}
+
+void TChkTovikMain::CreateControls() {
+  const int pointSize = PointsToPixels(8);
+  font_ = MakeFont(-pointSize, FW_NORMAL);
+  boldFont_ = MakeFont(-pointSize, FW_BOLD);
+  headingFont_ = MakeFont(-16, FW_BOLD);
+  for (const ControlDesign& design : kControls) {
+    HWND control = CreateWindowExW(design.exStyle, design.windowClass, L"", design.style, design.x,
+                                   design.y, design.width, design.height, hwnd(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    const HFONT font = design.font == FontKind::Heading ? headingFont_
+                       : design.font == FontKind::Bold  ? boldFont_
+                                                        : font_;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+}
+
+HWND TChkTovikMain::Control(ReminderControl id) const {
+  return GetDlgItem(hwnd(), static_cast<int>(id));
+}
+
+void TChkTovikMain::Show(int showCommand) {
+  Activate();
+  ShowWindow(hwnd(), showCommand);
+  UpdateWindow(hwnd());
+  SetFocus(Control(ReminderControl::btnExit));
+}
+
+// Languages with English as the base layer, then the day texts and the notes.
+void TChkTovikMain::Activate() {
+  const ReminderData& data = selection_.Data;
+  const ReminderCaptions captions =
+      ApplyReminderLanguage(data.LanguageId, selection_.LookAheadDays, selection_.Today, dates_);
+  SetText(Control(ReminderControl::lblAppointmentsAndEvents),
+          Utf8ToWide(captions.AppointmentsAndEvents));
+  SetText(Control(ReminderControl::lblTomorrow), Utf8ToWide(captions.Tomorrow));
+  SetText(Control(ReminderControl::lblWeekAfter), Utf8ToWide(captions.WeekAfter));
+  SetText(Control(ReminderControl::lblTodosAndNotes), Utf8ToWide(captions.TodosAndNotes));
+  SetText(Control(ReminderControl::btnExit), Utf8ToWide(captions.Exit));
+
+  const DayTexts texts = BuildDayTexts(data, selection_.Today, dates_, AnsiToUtf8);
+  SetText(Control(ReminderControl::IPTxt1), Utf8ToWide(texts.Today));
+  SetText(Control(ReminderControl::IPTxt2), Utf8ToWide(texts.Tomorrow));
+  SetText(Control(ReminderControl::IPTxt3), Utf8ToWide(texts.Following));
+  SetText(Control(ReminderControl::IPNot), AnsiToWide(data.NotesExtract));
+}
+
+HBRUSH TChkTovikMain::OnCtlColorStatic(HDC dc, HWND control) {
+  if (IsLabel(static_cast<ReminderControl>(GetDlgCtrlID(control)))) {
+    SetTextColor(dc, fontColor_);
+    SetBkColor(dc, backgroundColor_);
+    return *background_;
+  }
+  // The read-only boxes keep the colours of an ordinary text box.
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return GetSysColorBrush(COLOR_WINDOW);
+}
+
+LRESULT TChkTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd(), &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, *background_);
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<LRESULT>(
+          OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      // Enter on the focused button arrives as IDOK through the dialog keys.
+      const bool exitClicked =
+          (id == static_cast<int>(ReminderControl::btnExit) && HIWORD(wParam) == BN_CLICKED) ||
+          (id == IDOK && GetFocus() == Control(ReminderControl::btnExit));
+      if (exitClicked) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+      return 0;
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        lastFocus_ = GetFocus();
+      } else if (lastFocus_ != nullptr && IsChild(hwnd(), lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+int RunReminderMessageLoop(HWND window) {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Tab between the controls and Enter on the button, as in a dialog.
+    if (IsDialogMessageW(window, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace tovik

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# End to end: ChkTovik.exe under Wine on a data file dated from today. Reads
+# back the texts of its boxes and labels in English and Danish, checks that a
+# second reminder ends, and that nothing due or no data file ends the program
+# without a window. Usage: reminder.sh TOVIK_EXE CHKTOVIK_EXE
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+. "$root/scripts/wine-env.sh"
+
+chktovik=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+probe=$(dirname "$chktovik")/tests/win/reminder_window_test.exe
+[ -f "$probe" ] || { echo "missing $probe"; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tovik-e2e-reminder.XXXXXX")
+cleanup() {
+  WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+if [ -n "${TOVIK_WINE_TEMPLATE:-}" ] && [ -d "$TOVIK_WINE_TEMPLATE" ]; then
+  cp -a "$TOVIK_WINE_TEMPLATE" "$work/prefix"
+else
+  make_wine_prefix "$work/prefix"
+fi
+if [ -z "${DISPLAY:-}" ]; then start_xvfb; trap 'cleanup; kill "$TOVIK_XVFB_PID" 2>/dev/null || true' EXIT; fi
+export WINEPREFIX="$work/prefix"
+program="$work/program"
+mkdir -p "$program"
+cp "$chktovik" "$probe" "$program/"
+cd "$program"
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+window_exists() { xdotool search --name '^Check Tovik$' >/dev/null 2>&1; }
+
+set_look_ahead() {  # 0 or 1
+  wine reg add 'HKCU\Software\Brakvel\Tovik' /v ExtendedLookAhead /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
+# Runs the reminder on the file it was given and compares what it shows.
+check_shown() {  # name locale language look-ahead
+  local name=$1 locale=$2 language=$3 days=$4
+  rm -rf "$program/expected" "$program/out"
+  mkdir -p "$program/out"
+  python3 "$here/reminder_data.py" "$program" due "$language" "$locale" "$days"
+  set_look_ahead "$([ "$days" = 28 ] && echo 1 || echo 0)"
+  LC_ALL=$locale.UTF-8 wine ./ChkTovik.exe &
+  local reminder=$!
+  # A second reminder of the same executable brings the first forward and ends.
+  sleep 4
+  if ! LC_ALL=$locale.UTF-8 timeout 60 wine ./ChkTovik.exe; then fail "$name: second reminder"; fi
+  TOVIK_PROBE_OUT="Z:${program//\//\\}\\out" LC_ALL=$locale.UTF-8 \
+    wine ./reminder_window_test.exe --gtest_also_run_disabled_tests \
+    --gtest_filter='ReminderProbe.*' >"$work/probe.log" 2>&1 || { cat "$work/probe.log"; fail "$name: probe"; }
+  if ! timeout 30 tail --pid=$reminder -f /dev/null; then fail "$name: Exit did not end the reminder"; kill $reminder; fi
+  for expected in "$program"/expected/*.txt; do
+    local control
+    control=$(basename "$expected" .txt)
+    if ! cmp -s "$expected" "$program/out/$control.txt"; then
+      fail "$name: $control"
+      diff <(cat -A "$expected") <(cat -A "$program/out/$control.txt" 2>/dev/null) || true
+    fi
+  done
+  grep -qx "client 634x429" "$program/out/facts.txt" || fail "$name: client size"
+  grep -qx "focus btnExit" "$program/out/facts.txt" || fail "$name: focus"
+  echo "$name: checked"
+}
+
+# Runs the reminder where it must end by itself, without ever showing a window.
+check_ends_silently() {  # name
+  local name=$1
+  LC_ALL=en_US.UTF-8 wine ./ChkTovik.exe &
+  local reminder=$! seen=0
+  for _ in $(seq 150); do
+    window_exists && seen=1
+    kill -0 $reminder 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 $reminder 2>/dev/null; then fail "$name: still running"; kill $reminder; fi
+  wait $reminder || fail "$name: exit code $?"
+  [ $seen = 0 ] || fail "$name: a window was shown"
+  echo "$name: checked"
+}
+
+check_shown english en_US 2 7
+check_shown danish da_DK 1 28
+
+set_look_ahead 0
+python3 "$here/reminder_data.py" "$program" nothing 2 en_US 7
+check_ends_silently "nothing due"
+rm -f "$program/Tovik.dat"
+check_ends_silently "no data file"
+
+[ $failures = 0 ] && echo "reminder end to end: all passed"
+exit $((failures > 0))

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "calendar/day_number.h"
+#include "reminder/chk_tovik_main_win.h"
+#include "shared/wide_text_win.h"
+
+namespace tovik {
+namespace {
+
+// Shows the picture it was given and the date, so the tests see which
+// pattern each text was formatted with, whatever the machine's locale.
+class PictureEcho : public DateFormatter {
+ public:
+  LocaleDateFormats Formats() override { return {"M/d/yyyy", "MMMM d, yyyy"}; }
+  std::string Format(const CalendarDate& d, std::string_view picture) override {
+    return std::string(picture) + "@" + std::to_string(d.Year) + "-" + std::to_string(d.Month) +
+           "-" + std::to_string(d.Day);
+  }
+};
+
+struct Named {
+  ReminderControl id;
+  const char* name;
+};
+constexpr std::array<Named, 9> kControlNames{{
+    {ReminderControl::lblAppointmentsAndEvents, "lblAppointmentsAndEvents"},
+    {ReminderControl::IPTxt1, "IPTxt1"},
+    {ReminderControl::lblTomorrow, "lblTomorrow"},
+    {ReminderControl::IPTxt2, "IPTxt2"},
+    {ReminderControl::lblWeekAfter, "lblWeekAfter"},
+    {ReminderControl::IPTxt3, "IPTxt3"},
+    {ReminderControl::lblTodosAndNotes, "lblTodosAndNotes"},
+    {ReminderControl::btnExit, "btnExit"},
+    {ReminderControl::IPNot, "IPNot"},
+}};
+
+std::string TextOf(HWND control) {
+  const auto length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return WideToUtf8(text);
+}
+
+SIZE SizeOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+std::string WorkFolder() {
+  const char* work = std::getenv("TOVIK_TEST_WORK");
+  return work != nullptr ? std::string(work) + "\\" : std::string(".\\");
+}
+
+const int32_t kToday = DayNumberFromDate(2026, 12, 8);
+
+ReminderSelection Selection() {
+  ReminderSelection s;
+  s.Today = kToday;
+  s.LookAheadDays = 7;
+  s.DataRoot = WorkFolder();
+  s.Data.LanguageId = 2;
+  s.Data.BackgroundColor = 0x00800000;
+  s.Data.FontColor = 0x00FFFFFF;
+  s.Data.Appointments = {{kToday, "Dentist"}, {kToday + 1, "Lunch\r\n"}, {kToday + 4, "Train"}};
+  s.Data.Events = {{kToday, "Gym"}};
+  s.Data.DueList = {{kToday * 10 + 1, 1},
+                    {(kToday + 1) * 10 + 1, 2},
+                    {(kToday + 4) * 10 + 1, 3},
+                    {kToday * 10, -1}};
+  s.Data.NotesExtract = "-----Shop -----\r\nmilk\r\n";
+  return s;
+}
+
+class ReminderWindowTest : public ::testing::Test {
+ protected:
+  PictureEcho dates_;
+  TzqLogging log_;
+};
+
+TEST_F(ReminderWindowTest, HasItsDesignedShapeAndFocus) {
+  TChkTovikMain main(log_, dates_);
+  ASSERT_TRUE(main.CreateFor(Selection()));
+  main.Show();
+  PumpMessages();
+
+  RECT client;
+  GetClientRect(main.hwnd(), &client);
+  EXPECT_EQ(client.right, 634);
+  EXPECT_EQ(client.bottom, 429);
+  const LONG style = GetWindowLongW(main.hwnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  RECT frame;
+  GetWindowRect(main.hwnd(), &frame);
+  EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+  struct Box {
+    ReminderControl id;
+    int height;
+    bool tabStop;
+  };
+  for (const Box& box :
+       {Box{ReminderControl::IPTxt1, 75, false}, Box{ReminderControl::IPTxt2, 75, false},
+        Box{ReminderControl::IPTxt3, 195, false}, Box{ReminderControl::IPNot, 398, true}}) {
+    HWND control = main.Control(box.id);
+    const LONG boxStyle = GetWindowLongW(control, GWL_STYLE);
+    EXPECT_EQ(SizeOf(control).cx, 314);
+    EXPECT_EQ(SizeOf(control).cy, box.height);
+    EXPECT_TRUE(boxStyle & ES_READONLY);
+    EXPECT_TRUE(boxStyle & ES_MULTILINE);
+    EXPECT_TRUE(boxStyle & WS_VSCROLL);
+    EXPECT_EQ((boxStyle & WS_TABSTOP) != 0, box.tabStop) << static_cast<int>(box.id);
+  }
+  EXPECT_EQ(GetFocus(), main.Control(ReminderControl::btnExit));
+}
+
+TEST_F(ReminderWindowTest, ShowsItsSelectionInTheLanguageOfTheFile) {
+  ReminderSelection selection = Selection();
+  selection.Data.LanguageId = 4;  // French
+  TChkTovikMain main(log_, dates_);
+  ASSERT_TRUE(main.CreateFor(std::move(selection)));
+  main.Show(SW_SHOWNOACTIVATE);
+
+  const std::string dash(29, '-');
+  const std::pair<ReminderControl, std::string> expected[] = {
+      {ReminderControl::lblAppointmentsAndEvents, "'Rendez-vous etc.,' dddd M/d/yyyy@2026-12-8"},
+      {ReminderControl::IPTxt1, "* Gym\r\nDentist\r\n"},
+      {ReminderControl::lblTomorrow, "Demain"},
+      {ReminderControl::IPTxt2, "Lunch\r\n"},
+      {ReminderControl::lblWeekAfter, "Semaine prochaine"},
+      {ReminderControl::IPTxt3, dash + "\r\ndddd M/d/yyyy@2026-12-12\r\nTrain\r\n"},
+      {ReminderControl::lblTodosAndNotes, "Tâches"},
+      {ReminderControl::btnExit, "&Quitter"},
+      {ReminderControl::IPNot, "-----Shop -----\r\nmilk\r\n"},
+  };
+  for (const auto& [id, text] : expected) {
+    EXPECT_EQ(TextOf(main.Control(id)), text) << static_cast<int>(id);
+  }
+}
+
+// The colours a control is drawn in, as the window answers WM_CTLCOLORSTATIC.
+std::pair<COLORREF, COLORREF> DrawColours(HWND window, HWND control) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+      window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  LOGBRUSH fill{};
+  GetObjectW(brush, sizeof fill, &fill);
+  const COLORREF text = GetTextColor(dc);
+  DeleteDC(dc);
+  return {text, fill.lbColor};
+}
+
+TEST_F(ReminderWindowTest, PaintsLabelsAndWindowInTheFilesColours) {
+  struct Case {
+    int32_t background, font;
+    COLORREF backgroundRgb, fontRgb;
+  };
+  const Case cases[] = {
+      {0x00800000, 0x00FFFFFF, RGB(0, 0, 0x80), RGB(0xFF, 0xFF, 0xFF)},
+      {static_cast<int32_t>(0x8000000F), static_cast<int32_t>(0x80000008),
+       GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)},
+  };
+  for (const auto& c : cases) {
+    ReminderSelection selection = Selection();
+    selection.Data.BackgroundColor = c.background;
+    selection.Data.FontColor = c.font;
+    TChkTovikMain main(log_, dates_);
+    ASSERT_TRUE(main.CreateFor(std::move(selection)));
+    for (auto label : {ReminderControl::lblAppointmentsAndEvents, ReminderControl::lblTomorrow,
+                       ReminderControl::lblWeekAfter, ReminderControl::lblTodosAndNotes}) {
+      EXPECT_EQ(DrawColours(main.hwnd(), main.Control(label)),
+                std::make_pair(c.fontRgb, c.backgroundRgb));
+    }
+    EXPECT_EQ(DrawColours(main.hwnd(), main.Control(ReminderControl::IPTxt1)),
+              std::make_pair(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)));
+  }
+}
+
+TEST_F(ReminderWindowTest, EndsWithoutAWindowWhenNothingIsDue) {
+  ReminderSelection selection = Selection();
+  selection.Data = ReminderData{};
+  TChkTovikMain main(log_, dates_);
+  EXPECT_FALSE(main.CreateFor(std::move(selection)));
+  EXPECT_EQ(main.hwnd(), nullptr);
+  EXPECT_EQ(FindWindowW(kReminderClassName, kReminderTitle), nullptr);
+}
+
+TEST_F(ReminderWindowTest, LogsTheDamageOfAFileAndShowsWhatCameBefore) {
+  const std::string logPath = WorkFolder() + "CheckTovik.log";
+  DeleteFileW(Utf8ToWide(logPath).c_str());
+  ReminderSelection selection = Selection();
+  selection.Data.Damage = "The data file ends inside event record 2 of 3";
+  TChkTovikMain main(log_, dates_);
+  ASSERT_TRUE(main.CreateFor(std::move(selection)));
+  std::ifstream file(logPath, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  EXPECT_NE(content.str().find("Message: The data file ends inside event record 2 of 3"),
+            std::string::npos)
+      << content.str();
+  EXPECT_NE(content.str().find("--Message--"), std::string::npos);
+}
+
+TEST_F(ReminderWindowTest, ExitClosesTheWindowAndEndsTheLoop) {
+  TChkTovikMain main(log_, dates_);
+  ASSERT_TRUE(main.CreateFor(Selection()));
+  main.Show(SW_SHOWNOACTIVATE);
+  PostMessageW(main.Control(ReminderControl::btnExit), BM_CLICK, 0, 0);
+  EXPECT_EQ(RunReminderMessageLoop(main.hwnd()), 0);
+  EXPECT_EQ(main.hwnd(), nullptr);
+}
+
+// Last: the second instance's guard posts the quit message to this thread.
+TEST_F(ReminderWindowTest, ASecondReminderOfTheSameExecutableEnds) {
+  TChkTovikMain first(log_, dates_);
+  ASSERT_TRUE(first.CreateFor(Selection()));
+  TChkTovikMain second(log_, dates_);
+  EXPECT_FALSE(second.CreateFor(Selection()));
+}
+
+TEST(ReadLookAheadDays, IsSevenUnlessTheExtendedOptionIsOn) {
+  const wchar_t* path = L"Software\\Brakvel\\Tovik";
+  RegDeleteKeyW(HKEY_CURRENT_USER, path);
+  EXPECT_EQ(ReadLookAheadDays(), 7);
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS)
+      << "the key is created when it is read";
+  struct Case {
+    DWORD type;
+    DWORD value;
+    int days;
+  };
+  for (const Case& c : {Case{REG_DWORD, 1, 28}, Case{REG_DWORD, 0, 7}, Case{REG_DWORD, 5, 28},
+                        Case{REG_BINARY, 1, 7}}) {
+    RegSetValueExW(key, L"ExtendedLookAhead", 0, c.type, reinterpret_cast<const BYTE*>(&c.value),
+                   sizeof c.value);
+    EXPECT_EQ(ReadLookAheadDays(), c.days) << c.type << " " << c.value;
+  }
+  RegSetValueExW(key, L"ExtendedLookAhead", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"1"), 4);
+  EXPECT_EQ(ReadLookAheadDays(), 7);
+  RegCloseKey(key);
+}
+
+// Not a test of its own: the end-to-end script runs it against a running
+// ChkTovik.exe. It waits for the reminder's window, writes the text of every
+// control to TOVIK_PROBE_OUT\<control>.txt (UTF-8) and some facts to
+// facts.txt, then presses Exit.
+TEST(ReminderProbe, DISABLED_ReadRunningReminder) {
+  const char* out = std::getenv("TOVIK_PROBE_OUT");
+  ASSERT_NE(out, nullptr);
+  HWND window = nullptr;
+  for (int i = 0; i < 300 && window == nullptr; ++i) {
+    window = FindWindowW(kReminderClassName, kReminderTitle);
+    if (window == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_NE(window, nullptr) << "no reminder window";
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // until it is shown and filled
+  for (const auto& [id, name] : kControlNames) {
+    std::ofstream(std::string(out) + "\\" + name + ".txt", std::ios::binary)
+        << TextOf(GetDlgItem(window, static_cast<int>(id)));
+  }
+  RECT client;
+  GetClientRect(window, &client);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+  std::string focus = "none";
+  for (const auto& [id, name] : kControlNames)
+    if (thread.hwndFocus == GetDlgItem(window, static_cast<int>(id))) focus = name;
+  std::ofstream(std::string(out) + "\\facts.txt", std::ios::binary)
+      << "client " << client.right << "x" << client.bottom << "\n"
+      << "visible " << (IsWindowVisible(window) ? 1 : 0) << "\n"
+      << "focus " << focus << "\n";
+  if (std::getenv("TOVIK_PROBE_KEEP") == nullptr)
+    PostMessageW(GetDlgItem(window, static_cast<int>(ReminderControl::btnExit)), BM_CLICK, 0, 0);
+}
+
+}  // namespace
+}  // namespace tovik
