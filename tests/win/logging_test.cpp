@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <regex>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -237,20 +239,13 @@ TEST(TzqLogging, IsoLineIgnoresTheLocaleNativeLineFollowsIt) {
   EXPECT_EQ(native, expected);
 }
 
-// Closes the error box of this process once it appears and hands back its text.
+// Closes each error box of this process as it appears and keeps its text.
 class ErrorBoxCloser {
  public:
   explicit ErrorBoxCloser(const wchar_t* title)
-      : thread_([this, title] {
+      : titleToClose_(title), thread_([this] {
           for (int i = 0; i < 500 && !done_; ++i) {
-            HWND box = FindWindowW(L"#32770", title);
-            DWORD process = 0;
-            if (box) GetWindowThreadProcessId(box, &process);
-            if (box && process == GetCurrentProcessId()) {
-              EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text_));
-              ++boxes_;
-              PostMessageW(box, WM_COMMAND, IDOK, 0);
-            }
+            EnumThreadWindows(mainThread_, CloseBox, reinterpret_cast<LPARAM>(this));
             Sleep(20);
           }
         }) {}
@@ -258,24 +253,47 @@ class ErrorBoxCloser {
     done_ = true;
     thread_.join();
   }
-  std::string Text() const { return text_; }
+  std::vector<std::string> Texts() {
+    std::lock_guard guard(lock_);
+    return texts_;
+  }
+
+ private:
+  static BOOL CALLBACK CloseBox(HWND window, LPARAM selfParam) {
+    auto* self = reinterpret_cast<ErrorBoxCloser*>(selfParam);
+    wchar_t className[32];
+    wchar_t title[128];
+    // Reads texts without sending messages: the main thread may be busy.
+    GetClassNameW(window, className, 32);
+    InternalGetWindowText(window, title, 128);
+    if (std::wstring(className) != L"#32770" || self->titleToClose_ != title) return TRUE;
+    std::lock_guard guard(self->lock_);
+    if (self->seen_.insert(window).second) {
+      std::string text;
+      EnumChildWindows(window, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+      self->texts_.push_back(text);
+    }
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+  }
   // The message is the box's static control with text (the icon has none).
   static BOOL CALLBACK CollectStaticText(HWND control, LPARAM text) {
     wchar_t className[32];
     wchar_t content[512];
     GetClassNameW(control, className, 32);
-    if (_wcsicmp(className, L"Static") == 0 && GetWindowTextW(control, content, 512) > 0) {
+    if (_wcsicmp(className, L"Static") == 0 && InternalGetWindowText(control, content, 512) > 0) {
       *reinterpret_cast<std::string*>(text) = WideToUtf8(content);
       return FALSE;
     }
     return TRUE;
   }
-  int Boxes() const { return boxes_; }
 
- private:
+  const DWORD mainThread_ = GetCurrentThreadId();
   std::atomic<bool> done_{false};
-  std::string text_;
-  std::atomic<int> boxes_{0};
+  const std::wstring titleToClose_;
+  std::mutex lock_;
+  std::set<HWND> seen_;
+  std::vector<std::string> texts_;
   std::thread thread_;
 };
 
@@ -292,7 +310,8 @@ TEST(UnhandledErrorPath, LogsWithSenderThenShowsTheErrorBoxAndGoesOn) {
       HandleUnhandledError("miRunCheckTovikOnStartup");
     }
     // Back here: the box was closed and the program goes on.
-    EXPECT_EQ(closer.Text(), "Failed to set data for 'Brakvel-CheckTovik'");
+    EXPECT_EQ(closer.Texts(),
+              std::vector<std::string>{"Failed to set data for 'Brakvel-CheckTovik'"});
   }
   {
     ErrorBoxCloser closer(L"Tovik");
@@ -301,7 +320,7 @@ TEST(UnhandledErrorPath, LogsWithSenderThenShowsTheErrorBoxAndGoesOn) {
     } catch (...) {
       HandleUnhandledError("");
     }
-    EXPECT_EQ(closer.Text(), "no sender");
+    EXPECT_EQ(closer.Texts(), std::vector<std::string>{"no sender"});
   }
 
   const std::vector<std::string> records = Records(ReadBytes(file));
@@ -316,6 +335,59 @@ TEST(UnhandledErrorPath, LogsWithSenderThenShowsTheErrorBoxAndGoesOn) {
   EXPECT_EQ(records[1].rfind("--Exception--\r\n", 0), 0u);
   EXPECT_FALSE(HasLineStarting(records[1], "Sender: "));
   EXPECT_TRUE(HasLine(records[1], "Exception Class Name: std::out_of_range"));
+}
+
+}  // namespace
+}  // namespace tovik
+
+namespace tovik {
+namespace {
+
+// A window whose handler fails whenever it gets WM_APP, the way a paint
+// handler can fail again and again.
+LRESULT CALLBACK FailingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP) {
+    try {
+      throw std::runtime_error("failed again");
+    } catch (...) {
+      HandleUnhandledError("pnlFailing");
+    }
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(UnhandledErrorPath, ErrorWhileTheBoxIsUpIsLoggedWithoutASecondBox) {
+  const fs::path file = TestFolder("nested") / "Tovik.log";
+  TzqLogging log;
+  log.SetLogFile(Utf8(file));
+  UnhandledErrorPath path(log, L"Check Tovik");
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = FailingWindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"FailingWindow";
+  RegisterClassExW(&windowClass);
+  const HWND failing = CreateWindowExW(0, L"FailingWindow", L"", WS_OVERLAPPED, 0, 0, 10, 10,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(failing, nullptr);
+  {
+    ErrorBoxCloser closer(L"Check Tovik");
+    // Handled by the first box's message loop.
+    PostMessageW(failing, WM_APP, 0, 0);
+    try {
+      throw std::runtime_error("first");
+    } catch (...) {
+      HandleUnhandledError("btnExit");
+    }
+    EXPECT_EQ(closer.Texts(), std::vector<std::string>{"first"});
+  }
+  DestroyWindow(failing);
+  const std::vector<std::string> records = Records(ReadBytes(file));
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_TRUE(HasLine(records[0], "Sender: btnExit"));
+  EXPECT_TRUE(HasLine(records[1], "Sender: pnlFailing"));
+  EXPECT_TRUE(HasLine(records[1], "Exception Message: failed again"));
 }
 
 }  // namespace
