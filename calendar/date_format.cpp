@@ -52,10 +52,14 @@ std::string DatePatternToPicture(std::string_view pattern, const LocaleDateForma
   return picture;
 }
 
+// The prefix puts the weekday's name in front of a long date that lacks it;
+// a long date that already begins with the weekday keeps it once.
 std::string FormatDate(DateFormatter& formatter, const CalendarDate& date, std::string_view pattern,
                        std::string_view longDatePrefix) {
   LocaleDateFormats formats = formatter.Formats();
-  formats.LongDate.insert(0, longDatePrefix);
+  const bool startsWithWeekday =
+      formats.LongDate.rfind("dddd", 0) == 0 && formats.LongDate.rfind("ddddd", 0) != 0;
+  if (!startsWithWeekday) formats.LongDate.insert(0, longDatePrefix);
   return formatter.Format(date, DatePatternToPicture(pattern, formats));
 }
 

@@ -25,7 +25,7 @@ count_ctest() {  # reads ctest's "N% tests passed, F tests failed out of T"
 logs=$(mktemp -d)
 for tree in native sanitize; do
   echo "== $tree unit tests"
-  ctest --test-dir "$root/build/$tree" --output-on-failure 2>&1 | tee "$logs/$tree.log"
+  ctest --test-dir "$root/build/$tree" --output-on-failure --timeout 600 2>&1 | tee "$logs/$tree.log"
   count_ctest "$logs/$tree.log"
 done
 
@@ -46,7 +46,7 @@ echo "== Windows tests under Wine"
 start_xvfb
 export TOVIK_WINE_TEMPLATE="$logs/wineprefix"
 make_wine_prefix "$TOVIK_WINE_TEMPLATE" "$logs/home"
-ctest --test-dir "$root/build/win" --output-on-failure -j2 2>&1 | tee "$logs/win.log"
+ctest --test-dir "$root/build/win" --output-on-failure --timeout 600 -j2 2>&1 | tee "$logs/win.log"
 count_ctest "$logs/win.log"
 WINEPREFIX="$TOVIK_WINE_TEMPLATE" wineserver -k 2>/dev/null || true
 rm -rf "$logs"

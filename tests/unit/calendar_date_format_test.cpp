@@ -45,7 +45,8 @@ TEST(DatePatternToPicture, ExpandsLocaleFormatsAndQuotesLiterals) {
 
 class RecordingFormatter : public DateFormatter {
  public:
-  LocaleDateFormats Formats() override { return kDanish; }
+  LocaleDateFormats Formats() override { return formats; }
+  LocaleDateFormats formats = kDanish;
   std::string Format(const CalendarDate&, std::string_view picture) override {
     return std::string(picture);
   }
@@ -54,8 +55,13 @@ class RecordingFormatter : public DateFormatter {
 TEST(FormatDate, PrefixesOnlyTheLongDate) {
   RecordingFormatter formatter;
   const CalendarDate date{2024, 3, 31};
-  EXPECT_EQ(FormatDate(formatter, date, "dddddd", "dddd, "), "dddd, dddd 'den' d. MMMM yyyy");
+  // A long date that already begins with the weekday does not get it twice.
+  EXPECT_EQ(FormatDate(formatter, date, "dddddd", "dddd, "), "dddd 'den' d. MMMM yyyy");
   EXPECT_EQ(FormatDate(formatter, date, "ddddd", "dddd, "), "dd-MM-yyyy");
+  formatter.formats.LongDate = "d. MMMM yyyy";
+  EXPECT_EQ(FormatDate(formatter, date, "dddddd", "dddd, "), "dddd, d. MMMM yyyy");
+  EXPECT_EQ(FormatDate(formatter, date, "dddddd"), "d. MMMM yyyy");
+  formatter.formats = kDanish;
   EXPECT_EQ(FormatDate(formatter, date, "dddddd"), "dddd 'den' d. MMMM yyyy");
 }
 
