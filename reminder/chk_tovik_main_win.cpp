@@ -32,10 +32,10 @@ std::string AnsiToUtf8(std::string_view text) {
   return WideToUtf8(AnsiToWide(text));
 }
 
-HFONT MakeFont(int height, int weight) {
-  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+ui::GdiObject<HFONT> MakeFont(int height, int weight) {
+  return ui::GdiObject<HFONT>(CreateFontW(
+      height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
 }
 
 int PointsToPixels(int points) {
@@ -130,10 +130,8 @@ int ReadLookAheadDays() {
 TChkTovikMain::TChkTovikMain(TzqLogging& log, DateFormatter& dates) : log_(log), dates_(dates) {}
 
 TChkTovikMain::~TChkTovikMain() {
-  instanceGuard_.reset();  // its window goes before the window that owns it
-  if (hwnd() != nullptr) DestroyWindow(hwnd());
-  for (HFONT font : {font_, boldFont_, headingFont_})
-    if (font != nullptr) DeleteObject(font);
+  instanceGuard_.reset();                        // its window goes before the window that owns it
+  if (hwnd() != nullptr) DestroyWindow(hwnd());  // before the fonts and brush it uses
 }
 
 bool TChkTovikMain::Create() {
@@ -170,7 +168,7 @@ bool TChkTovikMain::CreateFor(ReminderSelection selection) {
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   backgroundColor_ = ui::ResolveColor(selection_.Data.BackgroundColor);
   fontColor_ = ui::ResolveColor(selection_.Data.FontColor);
-  background_.emplace(backgroundColor_);
+  background_ = ui::SolidBrush(backgroundColor_);
   CreateOwnWindow(kReminderClassName, 0, style, 0, nullptr, {x, y, x + width, y + height}, 0);
   SetWindowTextW(hwnd(), kReminderTitle);
   CreateControls();
@@ -199,9 +197,9 @@ void TChkTovikMain::CreateControls() {
                                    design.y, design.width, design.height, hwnd(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
                                    GetModuleHandleW(nullptr), nullptr);
-    const HFONT font = design.font == FontKind::Heading ? headingFont_
-                       : design.font == FontKind::Bold  ? boldFont_
-                                                        : font_;
+    const HFONT font = design.font == FontKind::Heading ? headingFont_.get()
+                       : design.font == FontKind::Bold  ? boldFont_.get()
+                                                        : font_.get();
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
 }
@@ -240,7 +238,7 @@ HBRUSH TChkTovikMain::OnCtlColorStatic(HDC dc, HWND control) {
   if (IsLabel(static_cast<ReminderControl>(GetDlgCtrlID(control)))) {
     SetTextColor(dc, fontColor_);
     SetBkColor(dc, backgroundColor_);
-    return *background_;
+    return background_;
   }
   // The read-only boxes keep the colours of an ordinary text box.
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -253,7 +251,7 @@ LRESULT TChkTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, *background_);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
       return 1;
     }
     case WM_CTLCOLORSTATIC:

@@ -11,6 +11,7 @@
 #include "shared/instance_control_win.h"
 #include "shared/logging_win.h"
 #include "ui/colors_win.h"
+#include "ui/gdi_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
@@ -75,12 +76,12 @@ class TChkTovikMain : public ui::Window {
   TzqLogging& log_;
   DateFormatter& dates_;
   ReminderSelection selection_;
-  HFONT font_ = nullptr;
-  HFONT boldFont_ = nullptr;
-  HFONT headingFont_ = nullptr;
+  ui::GdiObject<HFONT> font_;
+  ui::GdiObject<HFONT> boldFont_;
+  ui::GdiObject<HFONT> headingFont_;
   COLORREF backgroundColor_ = 0;
   COLORREF fontColor_ = 0;
-  std::optional<ui::SolidBrush> background_;
+  ui::GdiObject<HBRUSH> background_;
   HWND lastFocus_ = nullptr;  // given the focus back when the window is active again
   std::optional<InstallMutex> installMutex_;
   std::unique_ptr<TzqWinFormInstanceControl> instanceGuard_;
