@@ -1,5 +1,6 @@
 #include "reminder/chk_tovik_main_win.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -46,6 +47,7 @@ int PointsToPixels(int points) {
 }
 
 enum class FontKind { Normal, Bold, Heading };
+constexpr int kLabelGap = 8;
 
 // The designed place of every control in the 634 by 429 client area.
 struct ControlDesign {
@@ -57,7 +59,7 @@ struct ControlDesign {
   FontKind font;
 };
 
-constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
 constexpr DWORD kTextBox =
     WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
 
@@ -72,8 +74,8 @@ constexpr std::array<ControlDesign, 9> kControls{{
     {ReminderControl::lblWeekAfter, L"STATIC", kLabel, 0, 2, 212, 314, 16, FontKind::Bold},
     {ReminderControl::IPTxt3, L"EDIT", kTextBox, WS_EX_CLIENTEDGE, 2, 230, 314, 195,
      FontKind::Normal},
-    {ReminderControl::lblTodosAndNotes, L"STATIC", kLabel | SS_RIGHT, 0, 318, 8, 231, 16,
-     FontKind::Bold},
+    {ReminderControl::lblTodosAndNotes, L"STATIC", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_RIGHT,
+     0, 318, 8, 231, 16, FontKind::Bold},
     {ReminderControl::btnExit, L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
      557, 2, 75, 25, FontKind::Bold},
     {ReminderControl::IPNot, L"EDIT", kTextBox | WS_TABSTOP, WS_EX_CLIENTEDGE, 318, 29, 314, 398,
@@ -87,6 +89,27 @@ bool IsLabel(ReminderControl id) {
 
 void SetText(HWND control, const std::wstring& text) {
   SetWindowTextW(control, text.c_str());
+}
+
+int TextWidth(HWND control) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  HDC dc = GetDC(control);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return extent.cx;
+}
+
+RECT PlaceOf(HWND control) {
+  RECT place;
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
 }
 
 // Closes the key it opened.
@@ -232,6 +255,29 @@ void TChkTovikMain::Activate() {
   SetText(Control(ReminderControl::IPTxt2), Utf8ToWide(texts.Tomorrow));
   SetText(Control(ReminderControl::IPTxt3), Utf8ToWide(texts.Following));
   SetText(Control(ReminderControl::IPNot), AnsiToWide(data.NotesExtract));
+  FitHeadings();
+}
+
+// The heading with today's date can be wider than the left column: it runs
+// on above the notes, up to the to-do heading, rather than being cut short.
+// The to-do heading shrinks to its text at the right, so it paints nothing
+// over the date.
+void TChkTovikMain::FitHeadings() {
+  HWND todo = Control(ReminderControl::lblTodosAndNotes);
+  const RECT todoPlace = PlaceOf(todo);
+  const int todoWidth =
+      std::min(TextWidth(todo) + 2, static_cast<int>(todoPlace.right - todoPlace.left));
+  const int todoLeft = todoPlace.right - todoWidth;
+  SetWindowPos(todo, nullptr, todoLeft, todoPlace.top, todoWidth, todoPlace.bottom - todoPlace.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+
+  HWND heading = Control(ReminderControl::lblAppointmentsAndEvents);
+  const RECT place = PlaceOf(heading);
+  const int designed = place.right - place.left;
+  const int room = todoLeft - kLabelGap - place.left;
+  const int width = std::min(std::max(TextWidth(heading) + 2, designed), room);
+  SetWindowPos(heading, nullptr, 0, 0, width, place.bottom - place.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HBRUSH TChkTovikMain::OnCtlColorStatic(HDC dc, HWND control) {

@@ -70,6 +70,7 @@ class TChkTovikMain : public ui::Window {
  private:
   void CreateControls();
   void Activate();
+  void FitHeadings();
   void LogDamage();
   HBRUSH OnCtlColorStatic(HDC dc, HWND control);
 

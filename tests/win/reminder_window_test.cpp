@@ -155,6 +155,22 @@ TEST_F(ReminderWindowTest, ShowsItsSelectionInTheLanguageOfTheFile) {
   for (const auto& [id, text] : expected) {
     EXPECT_EQ(TextOf(main.Control(id)), text) << static_cast<int>(id);
   }
+
+  // The heading is wider than the left column: it is not cut, and it stops
+  // before the to-do heading's text.
+  HWND heading = main.Control(ReminderControl::lblAppointmentsAndEvents);
+  HDC dc = GetDC(heading);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(heading, WM_GETFONT, 0, 0)));
+  const std::wstring text = Utf8ToWide(TextOf(heading));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  ReleaseDC(heading, dc);
+  ASSERT_GT(extent.cx, 314);
+  EXPECT_GE(SizeOf(heading).cx, extent.cx);
+  RECT headingRect, todoRect, overlap;
+  GetWindowRect(heading, &headingRect);
+  GetWindowRect(main.Control(ReminderControl::lblTodosAndNotes), &todoRect);
+  EXPECT_FALSE(IntersectRect(&overlap, &headingRect, &todoRect));
 }
 
 // The colours a control is drawn in, as the window answers WM_CTLCOLORSTATIC.
