@@ -1,81 +1,558 @@
 #include "organiser/TovikMain_win.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <utility>
+
+#include "calendar/day_number.h"
+#include "organiser/color_dialog_win.h"
+#include "organiser/fonts_win.h"
+#include "organiser/help_topics.h"
 #include "shared/data_location_win.h"
 #include "shared/wide_text_win.h"
 #include "store/file_system_win.h"
+#include "store/store_file.h"
 #include "store/store_platform_win.h"
 
 namespace tovik {
 
 namespace {
-constexpr wchar_t kClassName[] = L"TTovikMain";
+
 constexpr wchar_t kTitle[] = L"Tovik";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr int kTabWidth = 113;
+constexpr int kTabHeight = 20;
+constexpr int kExitButtonId = static_cast<int>(Command::ExitButton);
+constexpr int kCalendarId = 200;
+
+constexpr std::string_view kPageNames[] = {"psAppointments", "psEvents", "psTodos"};
+constexpr std::string_view kPagePanelNames[] = {"pnlAftaleKalender", "pnlBegivenheder",
+                                                "pnlOpgaver"};
+
+// The window rectangle whose client area has the designed size, centred on
+// the screen.
+RECT CentredWindowRect() {
+  RECT r{0, 0, TTovikMain::kClientWidth, TTovikMain::kClientHeight};
+  AdjustWindowRectEx(&r, kStyle, TRUE, 0);
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return Bounds(left, top, width, height);
+}
+
+bool IsOwnProcessWindow(HWND window) {
+  if (window == nullptr) return false;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId();
+}
+
+void ShellOpen(const std::wstring& address) {
+  // The result is not examined: the shell tells the user itself.
+  ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 }  // namespace
 
-bool TTovikMain::Create(HINSTANCE instance) {
-  fs_ = std::make_unique<Win32FileSystem>();
+TTovikMain::TTovikMain(Seams seams)
+    : seams_(std::move(seams)),
+      font_(MakeFont({})),
+      titleFont_(MakeFont({.points = 14, .bold = true})) {
+  if (!seams_.fileSystem) seams_.fileSystem = std::make_unique<Win32FileSystem>();
+  if (!seams_.openAddress) seams_.openAddress = ShellOpen;
+  const RECT bounds = CentredWindowRect();
+  CreateOwnWindow(L"TTovikMain", 0, kStyle, WS_EX_CONTROLPARENT, nullptr, bounds, 0);
+  SetWindowTextW(hwnd(), kTitle);
+  SetMenu(hwnd(), menu_.Handle());
+  // The menu bar may wrap on narrow screens; the client area keeps its size.
+  RECT r{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&r, kStyle, TRUE, 0);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (client.bottom != kClientHeight) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, bounds.right - bounds.left,
+                 bounds.bottom - bounds.top + kClientHeight - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  focus_ = std::make_unique<FocusTracker>(hwnd());
+  CreateControls();
+}
+
+TTovikMain::~TTovikMain() {
+  // Destroyed while the members that its destruction uses still exist.
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+void TTovikMain::CreateControls() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                             0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+
+  pnlTop_ = std::make_unique<Panel>(Panel::CreateArgs{
+      .parent = hwnd(), .bounds = Bounds(0, 0, kClientWidth, kTopPanelHeight), .font = font_});
+  RegisterControl("lblTovikNameVersion", pnlTop_->AddLabel({.text = L"Tovik 5.63",
+                                                            .bounds = Bounds(8, 4, 240, 25),
+                                                            .font = titleFont_}));
+
+  const int pageTop = kTopPanelHeight;
+  const int pageHeight = kClientHeight - kTopPanelHeight - kBottomPanelHeight;
+  pgcTop_ = CreateWindowExW(
+      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
+      0, pageTop, kClientWidth, pageHeight, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(pgcTop_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  SendMessageW(pgcTop_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
+  CreatePages();
+
+  pnlBottom_ = std::make_unique<Panel>(Panel::CreateArgs{
+      .parent = hwnd(),
+      .bounds = Bounds(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight),
+      .font = font_});
+  RegisterControl("lblWhenDoneExit", pnlBottom_->AddLabel({.text = L"And when you are done",
+                                                           .bounds = Bounds(8, 6, 240, 14),
+                                                           .style = SS_RIGHT}));
+  RegisterControl("btnExit", pnlBottom_->AddControl(L"BUTTON", L"&Exit",
+                                                    WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                                    Bounds(256, 2, 81, 22), kExitButtonId));
+}
+
+// Each page is a tab of pgcTop with one panel filling it; the notes page's
+// panel holds the inner panel of its tab strip and note box.
+void TTovikMain::CreatePages() {
+  for (int i = 0; i < 3; ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    std::wstring caption = Utf8ToWide(kPageNames[i]);
+    item.pszText = caption.data();
+    SendMessageW(pgcTop_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+  RECT area;
+  GetClientRect(pgcTop_, &area);
+  SendMessageW(pgcTop_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  OffsetRect(&area, 0, kTopPanelHeight);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  for (int i = 0; i < 3; ++i) {
+    // Pages sit above the tab control, as its siblings, so that their
+    // controls report to this window.
+    pages_[i] =
+        std::make_unique<Panel>(Panel::CreateArgs{.parent = hwnd(), .bounds = area, .font = font_});
+    pagePanels_[i] = std::make_unique<Panel>(
+        Panel::CreateArgs{.parent = pages_[i]->hwnd(), .bounds = Bounds(0, 0, width, height)});
+    SetWindowPos(pages_[i]->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  // pnlTasksInner keeps its designed margins inside pnlOpgaver.
+  pnlTasksInner_ = std::make_unique<Panel>(Panel::CreateArgs{
+      .parent = pagePanels_[kNotesPage]->hwnd(), .bounds = Bounds(6, 23, width - 12, height - 48)});
+
+  // At its designed place on the calendar page, showing today.
+  TkxCalendar::CreateArgs calendar;
+  calendar.parent = pagePanels_[kAppointmentsPage]->hwnd();
+  calendar.id = kCalendarId;
+  calendar_ = TkxCalendar::Create(calendar);
+  RegisterControl("cdrCalender", calendar_->hwnd());
+  UpdatePageVisibility();
+}
+
+Panel* TTovikMain::PanelNamed(std::string_view name) const {
+  if (name == "pnlTop") return pnlTop_.get();
+  if (name == "pnlBottom") return pnlBottom_.get();
+  if (name == "pnlTasksInner") return pnlTasksInner_.get();
+  for (int i = 0; i < 3; ++i) {
+    if (name == kPageNames[i]) return pages_[i].get();
+    if (name == kPagePanelNames[i]) return pagePanels_[i].get();
+  }
+  return nullptr;
+}
+
+int TTovikMain::PageIndex(std::string_view name) {
+  for (int i = 0; i < 3; ++i) {
+    if (name == kPageNames[i]) return i;
+  }
+  return -1;
+}
+
+int TTovikMain::ActivePage() const {
+  return static_cast<int>(SendMessageW(pgcTop_, TCM_GETCURSEL, 0, 0));
+}
+
+void TTovikMain::SelectPage(int page) {
+  SendMessageW(pgcTop_, TCM_SETCURSEL, page, 0);
+  UpdatePageVisibility();
+}
+
+void TTovikMain::UpdatePageVisibility() {
+  const int active = ActivePage();
+  for (int i = 0; i < 3; ++i) {
+    ShowWindow(pages_[i]->hwnd(), i == active ? SW_SHOW : SW_HIDE);
+  }
+}
+
+void TTovikMain::RegisterControl(std::string_view name, HWND control) {
+  controls_[std::string(name)] = control;
+}
+
+HWND TTovikMain::Control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+std::unique_ptr<TTovikMain> TTovikMain::Start(Seams seams, int showCommand) {
+  std::unique_ptr<TTovikMain> main(new TTovikMain(std::move(seams)));
+  if (!main->RunCreationSteps()) return nullptr;
+  // A second organiser shows nothing; it still runs the rest of the start-up.
+  if (main->MayRun()) {
+    ShowWindow(main->hwnd(), showCommand);
+    UpdateWindow(main->hwnd());
+  }
+  try {
+    const DataLocation& location = main->location_;
+    main->about_ = std::make_unique<TFormAbout>(TFormAbout::CreateArgs{
+        .owner = main->hwnd(),
+        .font = main->font_,
+        .dataRoot = Utf8ToWide(location.DataRoot),
+        .dataFilePath = Utf8ToWide(location.DataFilePath),
+        .website = Utf8ToWide(kMakerWebsite),
+        .onLinkClick = [self = main.get()] { self->OpenAddress(Utf8ToWide(kMakerWebsite)); }});
+    main->ApplyLanguage();
+    main->store_->SaveHeader();
+  } catch (...) {
+    HandleUnhandledError("TTovikMain");
+  }
+  return main;
+}
+
+// The creation steps, in the order each relies on the one before.
+bool TTovikMain::RunCreationSteps() {
   Win32DataLocationPlatform locationPlatform(kTitle);
-  location_ = ResolveDataLocation(ExecutablePath(), *fs_, locationPlatform);
+  location_ = ResolveDataLocation(ExecutablePath(), *seams_.fileSystem, locationPlatform);
   Win32StorePlatform storePlatform;
   try {
-    store_ = std::make_unique<OrganiserStore>(LoadStore(location_.DataFilePath, *fs_, storePlatform));
+    store_ = std::make_unique<OrganiserStore>(
+        LoadStore(location_.DataFilePath, *seams_.fileSystem, storePlatform));
   } catch (const StartupFailure& e) {
     MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), kTitle, MB_OK | MB_ICONERROR);
     return false;
   }
-
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, kStyle, FALSE, 0);
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  hwnd_ = CreateWindowExW(0, kClassName, kTitle, kStyle, x, y, w, h, nullptr, nullptr, instance, this);
-  if (hwnd_ == nullptr) return false;
-  try {
-    store_->SaveHeader();  // once the window is up, as every start does
-  } catch (const IoError& e) {
-    MessageBoxW(hwnd_, Utf8ToWide(e.what()).c_str(), kTitle, MB_OK | MB_ICONERROR);
-  }
+  LimitDayNoteLength();
+  log_.SetLogFile(location_.DataRoot + "Tovik.log");
+  installMutex_ = std::make_unique<InstallMutex>();
+  guard_ = std::make_unique<TzqWinFormInstanceControl>(hwnd(), kOrganiserInstanceCaption, true);
+  guard_->SetInstanceKey(TzqWinFormInstanceControl::ExecutablePath());
+  guard_->SetMaxInstances(0);
+  guard_->CheckInstances();
+  options_ = ReadRegistryOptions(options_);
+  ShowRegistryTicks();
+  SetTrayIcon(options_.AlwaysMinimizeToSystray);
+  OpenTelephonyLine();
   return true;
 }
 
-LRESULT CALLBACK TTovikMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TTovikMain*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+// Runs in full at the first showing and whenever the window comes back from
+// another window of the organiser. The focused editor commits first, so that
+// nothing typed is lost when the pages are refilled from the store.
+void TTovikMain::RunActivationSteps() {
+  focus_->CommitActiveControl();
+  ShowSpinBoxesFromCalendar();
+  ShowSelectedDay();
+  FillEventsGrid();
+  RetitleNoteTabs();
+  ShowFirstNotePage();
+  if (store_->WeekStartDay == 1 || store_->WeekStartDay == 2) {
+    calendar_->SetStartOfWeek(store_->WeekStartDay - 1);
   }
-  auto* self = reinterpret_cast<TTovikMain*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->OnMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+  ShowWeekSettingTicks();
+  SelectPage(kAppointmentsPage);
+  ClearRememberedSelection();
+  SetFocus(DayNoteBox());
 }
 
-LRESULT TTovikMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    OnDestroy();
-    return 0;
+void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
+  const bool active = LOWORD(wParam) != WA_INACTIVE;
+  focus_->WindowActivation(active);
+  if (!active || HIWORD(wParam) != 0) return;  // minimised windows wait for their restore
+  if (activation_.WindowActivated(IsOwnProcessWindow(reinterpret_cast<HWND>(lParam)))) {
+    RunActivationSteps();
   }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+// The focused editor stores its edit as the focus moves to the year box; the
+// window is then released, which ends the program.
+void TTovikMain::OnClose() {
+  SelectPage(kAppointmentsPage);
+  SetFocus(CloseFocusTarget());
+  DestroyWindow(hwnd());
 }
 
 void TTovikMain::OnDestroy() {
-  try {
-    store_->CloseStore();
-  } catch (const IoError& e) {
-    MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), kTitle, MB_OK | MB_ICONERROR);
+  LeaveContextHelpMode();
+  CloseTelephonyLine();
+  if (store_) {
+    try {
+      store_->CloseStore();
+    } catch (...) {
+      HandleUnhandledError("TTovikMain");
+    }
   }
   PostQuitMessage(0);
+}
+
+bool TTovikMain::PreTranslate(MSG& message) {
+  if (about_ && about_->IsShowing()) return false;  // the About box runs its own loop
+  if (TranslateAcceleratorW(hwnd(), menu_.Accelerators(), &message)) return true;
+  return IsDialogMessageW(hwnd(), &message) != FALSE;
+}
+
+LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ACTIVATEAPP:
+      activation_.ApplicationActivated(wParam != FALSE);
+      break;
+    case WM_ACTIVATE:
+      OnActivate(wParam, lParam);
+      return 0;
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      const Command command = CommandFromId(id);
+      if (command == Command::None) break;
+      try {
+        OnCommand(command);
+      } catch (...) {
+        HandleUnhandledError(CommandName(command));
+      }
+      return 0;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->hwndFrom == pgcTop_ && header->code == TCN_SELCHANGE) OnPageChange();
+      break;
+    }
+    case WM_HELP:
+      OpenHelpFor(static_cast<HWND>(reinterpret_cast<HELPINFO*>(lParam)->hItemHandle));
+      return TRUE;
+    case WM_SETCURSOR:
+      if (contextHelpMode_) {
+        SetCursor(LoadCursorW(nullptr, IDC_HELP));
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      if (contextHelpMode_) {
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(hwnd(), &point);
+        LeaveContextHelpMode();
+        const HWND target = WindowFromPoint(point);
+        if (GetAncestor(target, GA_ROOT) == hwnd()) OpenHelpFor(target);
+        return 0;
+      }
+      break;
+    case WM_KEYDOWN:
+      if (contextHelpMode_ && wParam == VK_ESCAPE) LeaveContextHelpMode();
+      break;
+    case WM_CAPTURECHANGED:
+      contextHelpMode_ = false;
+      break;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+  }
+  return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+void TTovikMain::OnPageChange() {
+  UpdatePageVisibility();
+  PageChangedByUser();
+}
+
+void TTovikMain::OnCommand(Command command) {
+  switch (command) {
+    case Command::Exit:
+      store_->SaveSections();
+      SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+      return;
+    case Command::ExitButton:
+      SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+      return;
+    case Command::RunCheckTovikOnStartup:
+      ToggleOption(&RegistryOptions::RunCheckTovikOnStartup);
+      return;
+    case Command::AlwaysMinimizeToSystray:
+      ToggleOption(&RegistryOptions::AlwaysMinimizeToSystray);
+      return;
+    case Command::ExtendLookAheadDays:
+      ToggleOption(&RegistryOptions::ExtendLookAheadDays);
+      return;
+    case Command::ResetColorsToWindowsDefaults:
+      ResetColors();
+      return;
+    case Command::BackgroundColor:
+      ChooseColor(ColorDialogKind::Background);
+      return;
+    case Command::FontColor:
+      ChooseColor(ColorDialogKind::Font);
+      return;
+    case Command::StartWeekSunday:
+      SetStartOfWeek(1);
+      return;
+    case Command::StartWeekMonday:
+      SetStartOfWeek(2);
+      return;
+    case Command::WeekOneFirstJanuary:
+      SetWeekRule(1);
+      return;
+    case Command::WeekOneFirstFullWeek:
+      SetWeekRule(2);
+      return;
+    case Command::WeekOneFourDays:
+      SetWeekRule(3);
+      return;
+    case Command::WhatIs:
+      EnterContextHelpMode();
+      return;
+    case Command::Contents:
+      OpenHelp(ContentsHelpContext(store_->LanguageId));
+      return;
+    case Command::HelpOnFocus:
+      OpenHelpFor(GetFocus());
+      return;
+    case Command::VisitWebsite:
+      OpenAddress(Utf8ToWide(kMakerWebsite));
+      return;
+    case Command::About:
+      ShowAbout();
+      return;
+    default:
+      break;
+  }
+  // A language is chosen only once its texts exist; saving and printing
+  // arrive with their feature (their items stay disabled until then).
+  if (const int language = LanguageOfCommand(command); language != 0 && IsCommandBuilt(command)) {
+    ChooseLanguage(language);
+  }
+}
+
+void TTovikMain::ChooseLanguage(int languageId) {
+  store_->LanguageId = static_cast<uint16_t>(languageId);
+  store_->SaveHeader();
+  ApplyLanguage();
+}
+
+// Every toggle writes all three options again, so a wrong Run path is put
+// right by the next toggle of any of them.
+void TTovikMain::ToggleOption(bool RegistryOptions::*option) {
+  options_.*option = !(options_.*option);
+  ShowRegistryTicks();
+  if (option == &RegistryOptions::AlwaysMinimizeToSystray) {
+    SetTrayIcon(options_.AlwaysMinimizeToSystray);
+  }
+  WriteRegistryOptions(options_, Utf8ToWide(location_.ProgramFolder + location_.ReminderExeName));
+}
+
+void TTovikMain::ShowRegistryTicks() {
+  menu_.SetTicked(Command::RunCheckTovikOnStartup, options_.RunCheckTovikOnStartup);
+  menu_.SetTicked(Command::AlwaysMinimizeToSystray, options_.AlwaysMinimizeToSystray);
+  menu_.SetTicked(Command::ExtendLookAheadDays, options_.ExtendLookAheadDays);
+}
+
+// The dialog opens with the colour the panels (or the labels) show now; a
+// cancelled dialog changes nothing and writes nothing.
+void TTovikMain::ChooseColor(ColorDialogKind kind) {
+  const bool background = kind == ColorDialogKind::Background;
+  int32_t& setting = background ? store_->BackgroundColor : store_->FontColor;
+  setting = background ? pnlTop_->Color() : pnlTop_->FontColor();
+  const COLORREF initial = ui::ResolveColor(setting);
+  std::optional<COLORREF> chosen;
+  if (seams_.chooseColor) {
+    chosen = seams_.chooseColor(kind, initial);
+  } else {
+    chosen = background ? RunColorDialog({.owner = hwnd(),
+                                          .initial = initial,
+                                          .customColors = customBackgrounds_.data(),
+                                          .fullOpen = true})
+                        : RunColorDialog({.owner = hwnd(),
+                                          .initial = initial,
+                                          .customColors = customFontColors_.data(),
+                                          .fullOpen = false});
+  }
+  if (!chosen) return;
+  setting = static_cast<int32_t>(*chosen);
+  store_->SaveHeader();
+  ApplyLanguage();
+}
+
+void TTovikMain::ResetColors() {
+  store_->BackgroundColor = kDefaultBackground;
+  store_->FontColor = kDefaultFont;
+  store_->SaveHeader();
+  ApplyLanguage();
+}
+
+// The calendar lays the month out again at once; the week label keeps its
+// number until another day is shown.
+void TTovikMain::SetStartOfWeek(int weekStartDay) {
+  calendar_->SetStartOfWeek(weekStartDay - 1);
+  store_->WeekStartDay = weekStartDay;
+  ShowWeekSettingTicks();
+  store_->SaveHeader();
+}
+
+void TTovikMain::SetWeekRule(int rule) {
+  store_->FirstWeekRule = rule;
+  ShowWeekSettingTicks();
+  store_->SaveHeader();
+  ShowWeekNumber();
+}
+
+void TTovikMain::ShowWeekSettingTicks() {
+  menu_.SetTicked(Command::StartWeekSunday, store_->WeekStartDay == 1);
+  menu_.SetTicked(Command::StartWeekMonday, store_->WeekStartDay == 2);
+  menu_.SetTicked(Command::WeekOneFirstJanuary, store_->FirstWeekRule == 1);
+  menu_.SetTicked(Command::WeekOneFirstFullWeek, store_->FirstWeekRule == 2);
+  menu_.SetTicked(Command::WeekOneFourDays, store_->FirstWeekRule == 3);
+}
+
+void TTovikMain::OpenAddress(const std::wstring& address) {
+  seams_.openAddress(address);
+}
+
+void TTovikMain::OpenHelp(int context) {
+  OpenAddress(Utf8ToWide(HelpAddress(location_.ProgramFolder, context)));
+}
+
+// The topic of the nearest window, from the control outwards, that has a help
+// context; the contents of the current language when none has.
+void TTovikMain::OpenHelpFor(HWND control) {
+  for (HWND window = control; window != nullptr && window != hwnd(); window = GetParent(window)) {
+    if (const DWORD context = GetWindowContextHelpId(window); context != 0) {
+      OpenHelp(static_cast<int>(context));
+      return;
+    }
+  }
+  OpenHelp(ContentsHelpContext(store_->LanguageId));
+}
+
+// "What Is": the cursor turns into a question mark, and the next click on a
+// control opens that control's topic; Esc or a click elsewhere ends it.
+void TTovikMain::EnterContextHelpMode() {
+  contextHelpMode_ = true;
+  SetCapture(hwnd());
+  SetCursor(LoadCursorW(nullptr, IDC_HELP));
+}
+
+void TTovikMain::LeaveContextHelpMode() {
+  if (!contextHelpMode_) return;
+  contextHelpMode_ = false;
+  ReleaseCapture();
+}
+
+void TTovikMain::ShowAbout() {
+  if (about_) about_->ShowModal();
 }
 
 }  // namespace tovik

@@ -1,15 +1,21 @@
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 #include "organiser/TovikMain_win.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  tovik::TTovikMain main;
-  if (!main.Create(instance)) return 1;
-  ShowWindow(main.hwnd(), show);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+// The organiser takes no arguments.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  const auto main = tovik::TTovikMain::Start({}, show);
+  if (!main) return 1;
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (main->PreTranslate(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
-  return static_cast<int>(msg.wParam);
+  return static_cast<int>(message.wParam);
 }

@@ -1,0 +1,89 @@
+#pragma once
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tovik {
+
+// Every command of the organiser's frame: the menu items, the accelerators
+// and the buttons of the frame share these numbers, and one OnCommand switch
+// handles them. The values are the Win32 command identifiers.
+enum class Command : int {
+  None = 0,
+  // File
+  SaveDiary = 101,
+  PrintDate,
+  PrintAll,
+  Exit,
+  // Lingua: LanguageId 1..8 in menu order
+  LanDanish = 111,
+  LanEnglish,
+  LanGerman,
+  LanFrench,
+  LanSpanish,
+  LanNederlands,
+  LanRussian,
+  LanPortuguese,
+  // Options
+  RunCheckTovikOnStartup = 121,
+  AlwaysMinimizeToSystray,
+  ExtendLookAheadDays,
+  ResetColorsToWindowsDefaults,
+  BackgroundColor,
+  FontColor,
+  StartWeekSunday,
+  StartWeekMonday,
+  WeekOneFirstJanuary,
+  WeekOneFirstFullWeek,
+  WeekOneFourDays,
+  // Help
+  WhatIs = 141,
+  Contents,
+  VisitWebsite,
+  About,
+  // Outside the menu
+  HelpOnFocus = 151,  // F1
+  ExitButton,         // btnExit
+};
+
+enum class MenuItemKind {
+  Separator,
+  Command,
+  Toggle,    // a tick that the item flips
+  Radio,     // one ticked item per radio group
+  CheckMark  // ticked by the same rule as a radio item, drawn as a check
+};
+
+struct MenuItemSpec {
+  Command command = Command::None;  // None for a separator
+  std::string_view name = {};       // the item's name, which the language texts use
+  MenuItemKind kind = MenuItemKind::Separator;
+  std::string_view shortcut = {};  // as the menu shows it after the caption
+  int radioGroup = 0;              // items of one group untick each other
+  // Captions that no language changes; empty when the language table sets it.
+  std::string_view fixedCaption = {};
+};
+
+struct MenuSpec {
+  std::string_view name;
+  std::string_view fixedCaption;  // empty when the language table sets it
+  std::span<const MenuItemSpec> items;
+};
+
+// The main menu, top to bottom and left to right.
+std::span<const MenuSpec> MainMenu();
+
+// The item or button name of a command ("miExit", "btnExit"), which names the
+// sender of an error that escapes its handler.
+std::string_view CommandName(Command command);
+Command CommandFromId(int id);
+
+// The LanguageId of a language command, or 0.
+int LanguageOfCommand(Command command);
+Command LanguageCommand(int languageId);
+
+// Commands whose features are not part of the frame yet: their items show
+// disabled.
+bool IsCommandBuilt(Command command);
+
+}  // namespace tovik

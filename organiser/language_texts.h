@@ -1,0 +1,47 @@
+#pragma once
+#include <span>
+#include <string_view>
+
+namespace tovik {
+
+// What a row of the language table sets on its target.
+enum class TextKind {
+  Text,          // a caption or a control's text
+  Hint,          // the tooltip of a control
+  Variable,      // one of the message and print texts read by other parts
+  GridHeading1,  // the column headings in row 0 of the events grid
+  GridHeading2,
+  GridHeading3,
+};
+
+// One row: a target named as in the window ("miExit", "lblYear") and its text
+// in UTF-8.
+struct LanguageRow {
+  std::string_view target;
+  TextKind kind;
+  std::string_view text;
+};
+
+constexpr int kEnglish = 2;
+
+// The rows a language sets, in table order; empty for a language whose texts
+// are not in the table.
+std::span<const LanguageRow> LanguageRows(int languageId);
+bool HasLanguageTexts(int languageId);
+
+// The help contexts that follow the language: the day note, the events grid,
+// the note box and the diary search box.
+struct HelpContexts {
+  int memAppDiary;
+  int sgEvents;
+  int memTodoNotes;
+  int edtDiarySearch;
+};
+HelpContexts HelpContextsOf(int languageId);
+// The search boxes of the events and notes pages keep this one in every language.
+constexpr int kSearchBoxHelpContext = 7;
+
+// The help topic that "Contents.." opens: 1001 Danish, 1004 French, 1002 else.
+int ContentsHelpContext(int languageId);
+
+}  // namespace tovik

@@ -1,0 +1,106 @@
+#include "organiser/menu_win.h"
+
+#include "shared/wide_text_win.h"
+
+namespace tovik {
+
+namespace {
+
+UINT IdOf(Command command) {
+  return static_cast<UINT>(command);
+}
+
+std::wstring MenuText(std::string_view caption, std::string_view shortcut) {
+  std::wstring text = Utf8ToWide(caption);
+  if (!shortcut.empty()) text += L'\t' + Utf8ToWide(shortcut);
+  return text;
+}
+
+HACCEL CreateAccelerators() {
+  ACCEL keys[] = {
+      {FCONTROL | FVIRTKEY, 'S', static_cast<WORD>(Command::SaveDiary)},
+      {FCONTROL | FVIRTKEY, 'P', static_cast<WORD>(Command::PrintDate)},
+      {FSHIFT | FVIRTKEY, VK_F1, static_cast<WORD>(Command::WhatIs)},
+      {FVIRTKEY, VK_F1, static_cast<WORD>(Command::HelpOnFocus)},
+  };
+  return CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+}
+
+}  // namespace
+
+MainMenuBar::MainMenuBar() : menu_(CreateMenu()), accelerators_(CreateAccelerators()) {
+  UINT position = 0;
+  for (const MenuSpec& spec : MainMenu()) {
+    const HMENU popup = CreatePopupMenu();
+    for (const MenuItemSpec& item : spec.items) {
+      if (item.kind == MenuItemKind::Separator) {
+        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STRING | MIIM_STATE;
+      info.fType = item.kind == MenuItemKind::Radio ? MFT_RADIOCHECK : MFT_STRING;
+      info.wID = IdOf(item.command);
+      info.fState = IsCommandBuilt(item.command) ? MFS_ENABLED : MFS_GRAYED;
+      std::wstring text = MenuText(item.fixedCaption, item.shortcut);
+      info.dwTypeData = text.data();
+      InsertMenuItemW(popup, GetMenuItemCount(popup), TRUE, &info);
+      places_[item.name] = Place{popup, IdOf(item.command), false, item.shortcut};
+    }
+    AppendMenuW(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
+                Utf8ToWide(spec.fixedCaption).c_str());
+    places_[spec.name] = Place{menu_, position++, true, {}};
+  }
+}
+
+MainMenuBar::~MainMenuBar() {
+  DestroyAcceleratorTable(accelerators_);
+  // A menu that a window still shows is destroyed with the window.
+  if (IsMenu(menu_)) DestroyMenu(menu_);
+}
+
+bool MainMenuBar::SetCaption(std::string_view name, std::string_view caption) {
+  const auto found = places_.find(name);
+  if (found == places_.end()) return false;
+  const Place& place = found->second;
+  std::wstring text = MenuText(caption, place.shortcut);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = text.data();
+  SetMenuItemInfoW(place.menu, place.item, place.byPosition, &info);
+  return true;
+}
+
+std::wstring MainMenuBar::Caption(Command command) const {
+  wchar_t text[256] = {};
+  GetMenuStringW(menu_, IdOf(command), text, 256, MF_BYCOMMAND);
+  return text;
+}
+
+bool MainMenuBar::IsTicked(Command command) const {
+  return (GetMenuState(menu_, IdOf(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void MainMenuBar::SetTicked(Command command, bool ticked) {
+  CheckMenuItem(menu_, IdOf(command), MF_BYCOMMAND | (ticked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainMenuBar::TickInGroup(Command command) {
+  for (const MenuSpec& spec : MainMenu()) {
+    for (const MenuItemSpec& item : spec.items) {
+      if (item.command != command || item.radioGroup == 0) continue;
+      for (const MenuItemSpec& other : spec.items) {
+        if (other.radioGroup == item.radioGroup) SetTicked(other.command, other.command == command);
+      }
+      return;
+    }
+  }
+}
+
+bool MainMenuBar::IsEnabled(Command command) const {
+  return (GetMenuState(menu_, IdOf(command), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+}  // namespace tovik
