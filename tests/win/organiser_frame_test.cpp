@@ -1,0 +1,570 @@
+// The organiser's frame in process: start-up against a fresh prefix, the
+// registry options, the colours, the close and exit paths, the focus rules,
+// help and the About box. Each test starts the real main window from the
+// test's own empty program folder, where Tovik.dat and Tovik.log are written.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "organiser/TovikMain_win.h"
+#include "organiser/help_topics.h"
+#include "shared/wide_text_win.h"
+#include "store/data_file.h"
+#include "store/file_system_win.h"
+
+namespace tovik {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int32_t HeaderInt32(const std::string& file, size_t offset) {
+  uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(file[offset + i]);
+  return static_cast<int32_t>(value);
+}
+
+void Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) continue;  // a destroyed main window posts it
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// The Win32 file system, counting what the program writes to the data file.
+class CountingFileSystem : public Win32FileSystem {
+ public:
+  struct Counts {
+    int headerWrites = 0;
+    int sectionSaves = 0;
+    bool windowAliveAtSave = false;
+    HWND window = nullptr;
+  };
+  explicit CountingFileSystem(std::shared_ptr<Counts> counts) : counts_(std::move(counts)) {}
+  std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+    return std::make_unique<CountingFile>(Win32FileSystem::Open(path, mode), counts_);
+  }
+  void Replace(const std::string& target, const std::string& replacement) override {
+    ++counts_->sectionSaves;
+    counts_->windowAliveAtSave = counts_->window != nullptr && IsWindow(counts_->window);
+    Win32FileSystem::Replace(target, replacement);
+  }
+
+ private:
+  // The header is the one write of its size.
+  class CountingFile : public File {
+   public:
+    CountingFile(std::unique_ptr<File> file, std::shared_ptr<Counts> counts)
+        : file_(std::move(file)), counts_(std::move(counts)) {}
+    uint64_t Size() override { return file_->Size(); }
+    void Seek(uint64_t offset) override { file_->Seek(offset); }
+    size_t Read(void* buffer, size_t size) override { return file_->Read(buffer, size); }
+    void Write(const void* data, size_t size) override {
+      if (size == kHeaderSize) ++counts_->headerWrites;
+      file_->Write(data, size);
+    }
+    void Truncate() override { file_->Truncate(); }
+    void Flush() override { file_->Flush(); }
+
+   private:
+    std::unique_ptr<File> file_;
+    std::shared_ptr<Counts> counts_;
+  };
+  std::shared_ptr<Counts> counts_;
+};
+
+void DeleteRegistryOptions() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brakvel");
+  HKEY run;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+    RegDeleteValueW(run, kRunValue);
+    RegCloseKey(run);
+  }
+}
+
+void SetRegistryValue(const wchar_t* key, const wchar_t* name, DWORD type, const void* data,
+                      DWORD size) {
+  HKEY handle;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                            nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(handle, name, 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(handle);
+}
+
+void SetString(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+  SetRegistryValue(key, name, REG_SZ, text.c_str(),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+void SetDword(const wchar_t* key, const wchar_t* name, DWORD value) {
+  SetRegistryValue(key, name, REG_DWORD, &value, sizeof value);
+}
+
+struct RegistryValue {
+  bool present = false;
+  DWORD type = 0;
+  std::wstring text;
+  DWORD number = 0;
+};
+
+RegistryValue ReadValue(const wchar_t* key, const wchar_t* name) {
+  RegistryValue value;
+  HKEY handle;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return value;
+  BYTE data[1024] = {};
+  DWORD size = sizeof data;
+  if (RegQueryValueExW(handle, name, nullptr, &value.type, data, &size) == ERROR_SUCCESS) {
+    value.present = true;
+    if (value.type == REG_SZ) value.text = reinterpret_cast<const wchar_t*>(data);
+    if (value.type == REG_DWORD) value.number = *reinterpret_cast<const DWORD*>(data);
+  }
+  RegCloseKey(handle);
+  return value;
+}
+
+bool KeyExists(const wchar_t* key) {
+  HKEY handle;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+  RegCloseKey(handle);
+  return true;
+}
+
+// Answers the message boxes of the test's process: records their texts and
+// presses OK, so that an error box does not wait for a user.
+class MessageBoxAnswerer {
+ public:
+  MessageBoxAnswerer()
+      : thread_([this] {
+          while (!stop_) {
+            if (const HWND box = FindWindowW(L"#32770", nullptr); box && box != last_) {
+              last_ = box;
+              wchar_t title[128] = {};
+              GetWindowTextW(box, title, 128);
+              titles_.push_back(title);
+              PostMessageW(box, WM_COMMAND, IDOK, 0);
+            }
+            Sleep(20);
+          }
+        }) {}
+  ~MessageBoxAnswerer() {
+    stop_ = true;
+    thread_.join();
+  }
+  std::vector<std::wstring> Titles() const { return titles_; }
+
+ private:
+  std::atomic<bool> stop_{false};
+  HWND last_ = nullptr;
+  std::vector<std::wstring> titles_;
+  std::thread thread_;
+};
+
+class OrganiserFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove(DataFile());
+    fs::remove(fs::current_path() / "Tovik.log");
+    DeleteRegistryOptions();
+  }
+  void TearDown() override {
+    main_.reset();
+    Pump();
+  }
+
+  static fs::path DataFile() { return fs::current_path() / "Tovik.dat"; }
+
+  TTovikMain& Start() {
+    TTovikMain::Seams seams;
+    seams.fileSystem = std::make_unique<CountingFileSystem>(counts_);
+    seams.openAddress = [this](const std::wstring& address) { opened_.push_back(address); };
+    seams.chooseColor = [this](TTovikMain::ColorDialogKind kind, COLORREF initial) {
+      dialogKinds_.push_back(kind);
+      dialogInitial_ = initial;
+      return chosenColor_;
+    };
+    main_ = TTovikMain::Start(std::move(seams), SW_SHOW);
+    EXPECT_NE(main_, nullptr);
+    counts_->window = main_->hwnd();
+    Pump();
+    return *main_;
+  }
+
+  void Run(Command command) {
+    SendMessageW(main_->hwnd(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+    Pump();
+  }
+
+  std::wstring ReminderPath() const {
+    return Utf8ToWide(main_->Location().ProgramFolder) + L"ChkTovik.exe";
+  }
+
+  std::shared_ptr<CountingFileSystem::Counts> counts_ =
+      std::make_shared<CountingFileSystem::Counts>();
+  std::unique_ptr<TTovikMain> main_;
+  std::vector<std::wstring> opened_;
+  std::vector<TTovikMain::ColorDialogKind> dialogKinds_;
+  COLORREF dialogInitial_ = 0;
+  std::optional<COLORREF> chosenColor_;
+};
+
+TEST_F(OrganiserFrame, WindowHasTheDesignedFrameAndPanels) {
+  TTovikMain& main = Start();
+  RECT client;
+  GetClientRect(main.hwnd(), &client);
+  EXPECT_EQ(client.right, 345);
+  EXPECT_EQ(client.bottom, 413);
+  const LONG style = GetWindowLongW(main.hwnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  wchar_t title[32];
+  GetWindowTextW(main.hwnd(), title, 32);
+  EXPECT_STREQ(title, L"Tovik");
+
+  RECT top, bottom;
+  GetWindowRect(main.PanelNamed("pnlTop")->hwnd(), &top);
+  GetWindowRect(main.PanelNamed("pnlBottom")->hwnd(), &bottom);
+  EXPECT_EQ(top.bottom - top.top, 33);
+  EXPECT_EQ(bottom.bottom - bottom.top, 26);
+
+  // The calendar sits on the calendar page's panel at its designed place.
+  RECT calendar;
+  GetWindowRect(main.Calendar().hwnd(), &calendar);
+  MapWindowPoints(nullptr, main.PanelNamed("pnlAftaleKalender")->hwnd(),
+                  reinterpret_cast<POINT*>(&calendar), 2);
+  EXPECT_EQ(calendar.left, 154);
+  EXPECT_EQ(calendar.top, 48);
+  EXPECT_EQ(calendar.right - calendar.left, 176);
+  EXPECT_EQ(calendar.bottom - calendar.top, 93);
+  for (const char* name : {"psAppointments", "psEvents", "psTodos", "pnlAftaleKalender",
+                           "pnlBegivenheder", "pnlOpgaver", "pnlTasksInner"}) {
+    EXPECT_NE(main.PanelNamed(name), nullptr) << name;
+  }
+  EXPECT_EQ(main.ActivePage(), TTovikMain::kAppointmentsPage);
+}
+
+TEST_F(OrganiserFrame, MenuShowsShortcutsAndDisablesWhatIsNotBuilt) {
+  const MainMenuBar& menu = Start().Menu();
+  EXPECT_EQ(menu.Caption(Command::SaveDiary), L"Save the Diary as Diary.txt\tCtrl+S");
+  EXPECT_EQ(menu.Caption(Command::PrintDate), L"Print Appointments on Selected Day...\tCtrl+P");
+  EXPECT_EQ(menu.Caption(Command::WhatIs), L"What Is..\tShift+F1");
+  EXPECT_EQ(menu.Caption(Command::ExtendLookAheadDays), L"Extended \"Look Ahead\" in CheckTovik");
+  EXPECT_EQ(menu.Caption(Command::LanRussian), L"\u0420\u0443\u0441\u0441\u043a\u0438\u0439");
+  for (Command unbuilt : {Command::SaveDiary, Command::PrintDate, Command::PrintAll}) {
+    EXPECT_FALSE(menu.IsEnabled(unbuilt));
+  }
+  for (Command built : {Command::Exit, Command::LanEnglish, Command::BackgroundColor,
+                        Command::WeekOneFourDays, Command::Contents, Command::About}) {
+    EXPECT_TRUE(menu.IsEnabled(built));
+  }
+}
+
+TEST_F(OrganiserFrame, FirstStartCreatesTheKeysAndShowsNavyWithWhite) {
+  TTovikMain& main = Start();
+  EXPECT_TRUE(KeyExists(kRunKey));
+  EXPECT_TRUE(KeyExists(kOptionsKey));
+  EXPECT_FALSE(ReadValue(kOptionsKey, kMinToTrayValue).present);
+  EXPECT_FALSE(main.Menu().IsTicked(Command::RunCheckTovikOnStartup));
+  EXPECT_FALSE(main.Menu().IsTicked(Command::AlwaysMinimizeToSystray));
+  EXPECT_FALSE(main.Menu().IsTicked(Command::ExtendLookAheadDays));
+  // A new file is navy with white labels.
+  EXPECT_EQ(main.PanelNamed("pnlTop")->Color(), kNewFileBackground);
+  EXPECT_EQ(main.PanelNamed("pnlOpgaver")->FontColor(), kNewFileFont);
+}
+
+TEST_F(OrganiserFrame, SettingsWordA3LoadsWithoutAHeaderWriteAtLoad) {
+  std::string image = NewFileImage(40000, 0);
+  image[0] = static_cast<char>(0xA3);
+  std::ofstream(DataFile(), std::ios::binary) << image;
+  TTovikMain& main = Start();
+  EXPECT_EQ(main.Store().LanguageId, 3);
+  EXPECT_EQ(main.Store().WeekStartDay, 2);
+  EXPECT_EQ(main.Store().FirstWeekRule, 2);
+  EXPECT_EQ(counts_->headerWrites, 1);  // the one at the end of start-up
+  EXPECT_TRUE(main.Menu().IsTicked(Command::LanGerman));
+  EXPECT_TRUE(main.Menu().IsTicked(Command::StartWeekMonday));
+  EXPECT_TRUE(main.Menu().IsTicked(Command::WeekOneFirstFullWeek));
+  EXPECT_FALSE(main.Menu().IsTicked(Command::WeekOneFourDays));
+  // German has no texts of its own yet: English stands.
+  EXPECT_EQ(main.Menu().Caption(Command::Exit), L"Exit");
+}
+
+struct TickCase {
+  const char* what;
+  std::function<void()> prepare;
+  bool run, minToTray, lookAhead;
+};
+
+TEST_F(OrganiserFrame, TicksFollowTheStoredValues) {
+  const TickCase cases[] = {
+      {"absent values", [] {}, false, false, false},
+      {"any path counts", [] { SetString(kRunKey, kRunValue, L"C:\\nowhere\\x.exe"); }, true, false,
+       false},
+      {"empty text", [] { SetString(kRunKey, kRunValue, L""); }, false, false, false},
+      {"a Run value that is no text keeps the designed tick",
+       [] { SetDword(kRunKey, kRunValue, 1); }, true, false, false},
+      {"integers other than 0",
+       [] {
+         SetDword(kOptionsKey, kMinToTrayValue, 7);
+         SetDword(kOptionsKey, kExtendedLookAheadValue, 1);
+       },
+       false, true, true},
+      {"wrong types are off",
+       [] {
+         SetString(kOptionsKey, kMinToTrayValue, L"1");
+         const BYTE garbage[] = {1, 0, 0, 0, 9};
+         SetRegistryValue(kOptionsKey, kExtendedLookAheadValue, REG_BINARY, garbage,
+                          sizeof garbage);
+       },
+       false, false, false},
+  };
+  for (const TickCase& c : cases) {
+    DeleteRegistryOptions();
+    c.prepare();
+    TTovikMain& main = Start();
+    EXPECT_EQ(main.Menu().IsTicked(Command::RunCheckTovikOnStartup), c.run) << c.what;
+    EXPECT_EQ(main.Menu().IsTicked(Command::AlwaysMinimizeToSystray), c.minToTray) << c.what;
+    EXPECT_EQ(main.Menu().IsTicked(Command::ExtendLookAheadDays), c.lookAhead) << c.what;
+    main_.reset();
+    Pump();
+  }
+}
+
+TEST_F(OrganiserFrame, EachToggleRewritesAllThreeValues) {
+  SetString(kRunKey, kRunValue, L"C:\\old place\\ChkTovik.exe");
+  Start();
+  Run(Command::ExtendLookAheadDays);
+  EXPECT_EQ(ReadValue(kRunKey, kRunValue).text, ReminderPath());
+  EXPECT_EQ(ReadValue(kOptionsKey, kMinToTrayValue).number, 0u);
+  EXPECT_EQ(ReadValue(kOptionsKey, kMinToTrayValue).type, static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(ReadValue(kOptionsKey, kExtendedLookAheadValue).number, 1u);
+
+  Run(Command::RunCheckTovikOnStartup);
+  EXPECT_FALSE(ReadValue(kRunKey, kRunValue).present);
+  EXPECT_FALSE(main_->Menu().IsTicked(Command::RunCheckTovikOnStartup));
+
+  Run(Command::AlwaysMinimizeToSystray);
+  EXPECT_TRUE(main_->Menu().IsTicked(Command::AlwaysMinimizeToSystray));
+  EXPECT_EQ(ReadValue(kOptionsKey, kMinToTrayValue).number, 1u);
+  EXPECT_EQ(ReadValue(kOptionsKey, kExtendedLookAheadValue).number, 1u);
+  EXPECT_FALSE(ReadValue(kRunKey, kRunValue).present);
+
+  Run(Command::RunCheckTovikOnStartup);
+  EXPECT_EQ(ReadValue(kRunKey, kRunValue).text, ReminderPath());
+}
+
+TEST_F(OrganiserFrame, ResetColorsWritesTheWindowsDefaultsAtOnce) {
+  TTovikMain& main = Start();
+  Run(Command::ResetColorsToWindowsDefaults);
+  const std::string file = ReadBytes(DataFile());
+  EXPECT_EQ(HeaderInt32(file, 10), static_cast<int32_t>(0x8000000F));
+  EXPECT_EQ(HeaderInt32(file, 14), static_cast<int32_t>(0x80000008));
+  EXPECT_EQ(main.PanelNamed("pnlBegivenheder")->Color(), static_cast<int32_t>(0x8000000F));
+  EXPECT_EQ(main.About()->Control("lblVersion") != nullptr, true);
+}
+
+TEST_F(OrganiserFrame, ColourDialogsWriteOnlyWhatIsConfirmed) {
+  TTovikMain& main = Start();
+  const std::string before = ReadBytes(DataFile());
+  chosenColor_.reset();
+  Run(Command::BackgroundColor);
+  Run(Command::FontColor);
+  EXPECT_EQ(ReadBytes(DataFile()), before);
+  EXPECT_EQ(main.PanelNamed("pnlTop")->Color(), kNewFileBackground);
+  ASSERT_EQ(dialogKinds_.size(), 2u);
+  EXPECT_EQ(dialogKinds_[0], TTovikMain::ColorDialogKind::Background);
+  EXPECT_EQ(dialogInitial_, static_cast<COLORREF>(kNewFileFont));
+
+  chosenColor_ = RGB(0x12, 0x34, 0x56);
+  Run(Command::BackgroundColor);
+  const std::string after = ReadBytes(DataFile());
+  EXPECT_EQ(HeaderInt32(after, 10), 0x00563412);
+  EXPECT_EQ(HeaderInt32(after, 14), kNewFileFont);
+  EXPECT_EQ(main.PanelNamed("pnlTasksInner")->Color(), 0x00563412);
+}
+
+TEST_F(OrganiserFrame, WeekSettingsTickTheirGroupAndSaveTheHeader) {
+  TTovikMain& main = Start();
+  Run(Command::StartWeekSunday);
+  EXPECT_EQ(main.Calendar().StartOfWeek(), 0);
+  EXPECT_TRUE(main.Menu().IsTicked(Command::StartWeekSunday));
+  EXPECT_FALSE(main.Menu().IsTicked(Command::StartWeekMonday));
+  Run(Command::WeekOneFourDays);
+  EXPECT_TRUE(main.Menu().IsTicked(Command::WeekOneFourDays));
+  EXPECT_FALSE(main.Menu().IsTicked(Command::WeekOneFirstJanuary));
+  const Settings saved = SplitSettingsWord(DecodeHeader(ReadBytes(DataFile())).SettingsWord);
+  EXPECT_EQ(saved.WeekStartDay, 1);
+  EXPECT_EQ(saved.FirstWeekRule, 3);
+}
+
+TEST_F(OrganiserFrame, ExitSavesTheSectionsBeforeTheWindowCloses) {
+  TTovikMain& main = Start();
+  main.Store().NotePages[0].Text = std::string("Shopping", 9);
+  main.Store().DataModified = true;
+  Run(Command::Exit);
+  EXPECT_EQ(counts_->sectionSaves, 1);
+  EXPECT_TRUE(counts_->windowAliveAtSave);
+  EXPECT_FALSE(IsWindow(counts_->window));
+}
+
+// The pages' editors commit through exit handlers; closing the window moves
+// the focus to the year box first, so the focused editor stores its edit.
+TEST_F(OrganiserFrame, CloseBoxMovesTheFocusToTheYearBoxFirst) {
+  TTovikMain& main = Start();
+  const HWND panel = main.PanelNamed("pnlAftaleKalender")->hwnd();
+  const HWND editor = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
+                                      panel, nullptr, nullptr, nullptr);
+  const HWND yearBox = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 99, 52, 35, 19,
+                                       panel, nullptr, nullptr, nullptr);
+  main.RegisterControl("edtShowYear", yearBox);
+  HWND focusAtCommit = nullptr;
+  main.Focus().SetExitHandler(editor, "memAppDiary", [&] { focusAtCommit = GetFocus(); });
+  main.SelectPage(TTovikMain::kNotesPage);
+  SetFocus(editor);
+  SendMessageW(main.hwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_EQ(focusAtCommit, yearBox);
+  EXPECT_FALSE(IsWindow(counts_->window));
+}
+
+TEST_F(OrganiserFrame, ExitHandlersRunOnlyForFocusMovesInsideTheWindow) {
+  TTovikMain& main = Start();
+  const HWND panel = main.PanelNamed("pnlAftaleKalender")->hwnd();
+  const HWND editor = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
+                                      panel, nullptr, nullptr, nullptr);
+  int commits = 0;
+  main.Focus().SetExitHandler(editor, "memAppDiary", [&] { ++commits; });
+  SetFocus(editor);
+  // Another top-level window (as a message box would be) takes the focus.
+  const HWND other = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr,
+                                     nullptr, nullptr, nullptr);
+  SetActiveWindow(other);
+  SetFocus(other);
+  Pump();
+  EXPECT_EQ(commits, 0);
+  DestroyWindow(other);
+  Pump();
+  SetFocus(editor);
+  const int before = commits;
+  SetFocus(main.Calendar().hwnd());
+  EXPECT_EQ(commits, before + 1);
+}
+
+TEST_F(OrganiserFrame, ReturnFromTheAboutBoxRunsTheActivationSteps) {
+  TTovikMain& main = Start();
+  const HWND panel = main.PanelNamed("pnlOpgaver")->hwnd();
+  const HWND noteBox = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 30, 100, 40,
+                                       panel, nullptr, nullptr, nullptr);
+  int commits = 0;
+  main.Focus().SetExitHandler(noteBox, "memTodoNotes", [&] { ++commits; });
+  main.SelectPage(TTovikMain::kNotesPage);
+  SetFocus(noteBox);
+  PostMessageW(main.About()->hwnd(), WM_COMMAND, IDOK, 0);
+  Run(Command::About);
+  EXPECT_FALSE(IsWindowVisible(main.About()->hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+  // The note box committed before the pages were refilled, and the calendar
+  // page is in front again.
+  EXPECT_GE(commits, 1);
+  EXPECT_EQ(main.ActivePage(), TTovikMain::kAppointmentsPage);
+}
+
+TEST_F(OrganiserFrame, AboutBoxShowsTheDataPathsAndKeepsItsSizeLimits) {
+  TTovikMain& main = Start();
+  TFormAbout& about = *main.About();
+  wchar_t text[MAX_PATH] = {};
+  GetWindowTextW(about.Control("edtDataPath_Root"), text, MAX_PATH);
+  EXPECT_EQ(WideToUtf8(text), main.Location().DataRoot);
+  GetWindowTextW(about.Control("edtDataPath_TovikDat"), text, MAX_PATH);
+  EXPECT_EQ(WideToUtf8(text), main.Location().DataFilePath);
+  EXPECT_TRUE(GetWindowLongW(about.Control("edtDataPath_Root"), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongW(about.Control("OKButton"), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  EXPECT_TRUE(GetWindowLongW(about.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_FALSE(GetWindowLongW(about.hwnd(), GWL_STYLE) & WS_SYSMENU);
+  GetWindowTextW(about.hwnd(), text, MAX_PATH);
+  EXPECT_STREQ(text, L"About Tovik");
+  MINMAXINFO limits{};
+  SendMessageW(about.hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, 300);
+  EXPECT_EQ(limits.ptMinTrackSize.y, 290);
+  EXPECT_EQ(limits.ptMaxTrackSize.x, 600);
+  EXPECT_EQ(limits.ptMaxTrackSize.y, 300);
+  // The link label opens the maker's address.
+  SendMessageW(about.Control("LabelUrl"), WM_LBUTTONDOWN, 0, 0);
+  SendMessageW(about.Control("LabelUrl"), WM_LBUTTONUP, 0, 0);
+  Pump();
+  ASSERT_FALSE(opened_.empty());
+  EXPECT_EQ(opened_.back(), Utf8ToWide(kMakerWebsite));
+}
+
+std::wstring EndOf(const std::wstring& text, size_t count) {
+  return text.size() < count ? text : text.substr(text.size() - count);
+}
+
+TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
+  TTovikMain& main = Start();
+  struct {
+    uint16_t language;
+    const wchar_t* topic;
+  } contents[] = {{1, L"help/Tovik_da.html#context-1001"},
+                  {4, L"help/Tovik_fr.html#context-1004"},
+                  {5, L"help/Tovik_en.html#context-1002"},
+                  {7, L"help/Tovik_en.html#context-1002"}};
+  for (const auto& c : contents) {
+    main.Store().LanguageId = c.language;
+    Run(Command::Contents);
+    ASSERT_FALSE(opened_.empty());
+    EXPECT_EQ(EndOf(opened_.back(), wcslen(c.topic)), c.topic) << c.language;
+    EXPECT_EQ(opened_.back().rfind(L"file:///", 0), 0u);
+  }
+  // F1 on a control with a help context, as the pages will set them.
+  const HWND editor =
+      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
+                      main.PanelNamed("pnlAftaleKalender")->hwnd(), nullptr, nullptr, nullptr);
+  SetWindowContextHelpId(editor, 104);
+  SetFocus(editor);
+  Run(Command::HelpOnFocus);
+  const std::wstring topic = L"help/Tovik_en.html#context-104";
+  EXPECT_EQ(EndOf(opened_.back(), topic.size()), topic);
+
+  Run(Command::VisitWebsite);
+  EXPECT_EQ(opened_.back(), Utf8ToWide(kMakerWebsite));
+}
+
+TEST_F(OrganiserFrame, AnErrorInACommandIsLoggedAndShownAndTheProgramGoesOn) {
+  TTovikMain& main = Start();
+  // Another program holds the data file, so the header cannot be written.
+  const HANDLE held = CreateFileW(DataFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  {
+    MessageBoxAnswerer answerer;
+    Run(Command::ResetColorsToWindowsDefaults);
+    Sleep(300);
+    ASSERT_EQ(answerer.Titles().size(), 1u);
+    EXPECT_EQ(answerer.Titles()[0], L"Tovik");
+  }
+  CloseHandle(held);
+  const std::string log = ReadBytes(fs::path(Utf8ToWide(main.Location().DataRoot)) / "Tovik.log");
+  EXPECT_NE(log.find("--Exception--\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("Sender: miResetColorsTolWindowsDefaults\r\n"), std::string::npos) << log;
+  EXPECT_TRUE(IsWindow(main.hwnd()));
+}
+
+}  // namespace
+}  // namespace tovik
