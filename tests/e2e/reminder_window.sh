@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # End to end: ChkTovik.exe under Wine on a data file dated from today. Reads
 # back the texts of its boxes and labels in English and Danish, checks that a
-# second reminder ends, and that nothing due or no data file ends the program
-# without a window. Usage: reminder.sh TOVIK_EXE CHKTOVIK_EXE
+# second reminder ends while the organiser runs beside it, and that nothing
+# due or no data file ends the program without a window.
+# Usage: reminder_window.sh TOVIK_EXE CHKTOVIK_EXE
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 . "$root/scripts/wine-env.sh"
 
+tovik=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 chktovik=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 probe=$(dirname "$chktovik")/tests/win/reminder_window_test.exe
 [ -f "$probe" ] || { echo "missing $probe"; exit 1; }
@@ -27,13 +29,14 @@ if [ -z "${DISPLAY:-}" ]; then start_xvfb; trap 'cleanup; kill "$TOVIK_XVFB_PID"
 export WINEPREFIX="$work/prefix"
 program="$work/program"
 mkdir -p "$program"
-cp "$chktovik" "$probe" "$program/"
+cp "$tovik" "$chktovik" "$probe" "$program/"
 cd "$program"
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-window_exists() { xdotool search --name '^Check Tovik$' >/dev/null 2>&1; }
+# A window of that title belonging to that process (other tests may share the display).
+window_exists() { xdotool search --all --pid "$2" --name "^$1\$" >/dev/null 2>&1; }
 
 set_look_ahead() {  # 0 or 1
   wine reg add 'HKCU\Software\Brakvel\Tovik' /v ExtendedLookAhead /t REG_DWORD /d "$1" /f >/dev/null 2>&1
@@ -74,7 +77,7 @@ check_ends_silently() {  # name
   LC_ALL=en_US.UTF-8 wine ./ChkTovik.exe &
   local reminder=$! seen=0
   for _ in $(seq 150); do
-    window_exists && seen=1
+    window_exists "Check Tovik" $reminder && seen=1
     kill -0 $reminder 2>/dev/null || break
     sleep 0.1
   done
@@ -84,7 +87,16 @@ check_ends_silently() {  # name
   echo "$name: checked"
 }
 
+# The organiser runs beside the first reminder, on the same data file.
+python3 "$here/reminder_data.py" "$program" due 2 en_US 7
+LC_ALL=en_US.UTF-8 wine ./Tovik.exe &
+organiser=$!
+for _ in $(seq 60); do window_exists Tovik $organiser && break; sleep 0.5; done
+window_exists Tovik $organiser || fail "the organiser did not start"
 check_shown english en_US 2 7
+window_exists Tovik $organiser || fail "the organiser ended with the reminder"
+wineserver -k 2>/dev/null || true
+
 check_shown danish da_DK 1 28
 
 set_look_ahead 0
