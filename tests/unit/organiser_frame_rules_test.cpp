@@ -1,0 +1,136 @@
+// The organiser frame's portable rules: the menu table against the English
+// texts, help topics and addresses, and when the activation steps run.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "organiser/activation_rule.h"
+#include "organiser/commands.h"
+#include "organiser/help_topics.h"
+#include "organiser/language_texts.h"
+
+namespace tovik {
+namespace {
+
+bool HasEnglishText(std::string_view target) {
+  for (const LanguageRow& row : LanguageRows(kEnglish)) {
+    if (row.target == target && row.kind == TextKind::Text) return true;
+  }
+  return false;
+}
+
+TEST(OrganiserMenu, EveryCaptionIsFixedOrComesFromTheLanguageTable) {
+  std::set<int> ids;
+  for (const MenuSpec& menu : MainMenu()) {
+    EXPECT_NE(menu.fixedCaption.empty(), !HasEnglishText(menu.name)) << menu.name;
+    for (const MenuItemSpec& item : menu.items) {
+      if (item.kind == MenuItemKind::Separator) continue;
+      EXPECT_TRUE(ids.insert(static_cast<int>(item.command)).second) << item.name;
+      EXPECT_EQ(CommandName(item.command), item.name);
+      EXPECT_NE(item.fixedCaption.empty(), !HasEnglishText(item.name)) << item.name;
+    }
+  }
+  EXPECT_EQ(ids.size(), 4u + 8u + 11u + 4u);
+}
+
+TEST(OrganiserMenu, RadioGroupsHoldTheLanguagesAndTheWeekSettings) {
+  std::map<int, std::vector<std::string_view>> groups;
+  for (const MenuSpec& menu : MainMenu()) {
+    for (const MenuItemSpec& item : menu.items) {
+      if (item.radioGroup != 0) groups[item.radioGroup].push_back(item.name);
+    }
+  }
+  ASSERT_EQ(groups.size(), 3u);
+  EXPECT_EQ(groups[1].size(), 8u);
+  EXPECT_EQ(groups[2], (std::vector<std::string_view>{"miSOW_S", "miSOW_M"}));
+  EXPECT_EQ(groups[3], (std::vector<std::string_view>{"miFWOY_1", "miFWOY_H", "miFWOY_4"}));
+}
+
+TEST(OrganiserMenu, LanguageCommandsMapToTheirIds) {
+  for (int id = 1; id <= 8; ++id) EXPECT_EQ(LanguageOfCommand(LanguageCommand(id)), id);
+  EXPECT_EQ(LanguageCommand(0), Command::None);
+  EXPECT_EQ(LanguageCommand(9), Command::None);
+  EXPECT_EQ(LanguageOfCommand(Command::Exit), 0);
+  EXPECT_EQ(CommandFromId(0), Command::None);
+  EXPECT_EQ(CommandFromId(9999), Command::None);
+  EXPECT_EQ(CommandFromId(static_cast<int>(Command::About)), Command::About);
+}
+
+TEST(OrganiserMenu, OnlyFeaturesStillToComeAreDisabled) {
+  EXPECT_FALSE(IsCommandBuilt(Command::SaveDiary));
+  EXPECT_FALSE(IsCommandBuilt(Command::PrintDate));
+  EXPECT_FALSE(IsCommandBuilt(Command::PrintAll));
+  EXPECT_TRUE(IsCommandBuilt(Command::LanEnglish));
+  EXPECT_EQ(IsCommandBuilt(Command::LanDanish), HasLanguageTexts(1));
+  EXPECT_TRUE(IsCommandBuilt(Command::ExtendLookAheadDays));
+}
+
+TEST(OrganiserLanguage, EnglishSetsEachTargetOnce) {
+  std::set<std::pair<std::string_view, TextKind>> seen;
+  for (const LanguageRow& row : LanguageRows(kEnglish)) {
+    EXPECT_TRUE(seen.insert({row.target, row.kind}).second) << row.target;
+    EXPECT_FALSE(row.text.empty()) << row.target;
+  }
+  EXPECT_EQ(seen.size(), 68u);
+  EXPECT_TRUE(LanguageRows(0).empty());
+  EXPECT_TRUE(LanguageRows(9).empty());
+}
+
+TEST(OrganiserHelp, ContextsFollowTheLanguage) {
+  struct {
+    int language, contents, dayNote, searchBox;
+  } cases[] = {{1, 1001, 4, 7},     {2, 1002, 104, 107}, {3, 1002, 104, 107},
+               {4, 1004, 404, 407}, {5, 1002, 104, 107}, {6, 1002, 104, 107},
+               {7, 1002, 104, 107}, {8, 1002, 104, 107}, {0, 1002, 104, 107}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ContentsHelpContext(c.language), c.contents) << c.language;
+    EXPECT_EQ(HelpContextsOf(c.language).memAppDiary, c.dayNote) << c.language;
+    EXPECT_EQ(HelpContextsOf(c.language).edtDiarySearch, c.searchBox) << c.language;
+  }
+  EXPECT_EQ(HelpContextsOf(4).sgEvents, 405);
+  EXPECT_EQ(HelpContextsOf(1).memTodoNotes, 6);
+}
+
+TEST(OrganiserHelp, EachContextHasItsPageAndAnchor) {
+  const std::pair<int, std::string_view> pages[] = {
+      {1001, "Tovik_da.html"}, {4, "Tovik_da.html"},   {7, "Tovik_da.html"},
+      {1004, "Tovik_fr.html"}, {404, "Tovik_fr.html"}, {407, "Tovik_fr.html"},
+      {1002, "Tovik_en.html"}, {104, "Tovik_en.html"}, {107, "Tovik_en.html"},
+      {8, "Tovik_en.html"}};
+  for (const auto& [context, page] : pages) EXPECT_EQ(HelpPageName(context), page) << context;
+  EXPECT_EQ(HelpAnchor(105), "context-105");
+}
+
+TEST(OrganiserHelp, AddressesAreFileUrlsOfTheHelpFolder) {
+  EXPECT_EQ(HelpAddress("C:\\Program Files\\Tovik\\", 104),
+            "file:///C:/Program%20Files/Tovik/help/Tovik_en.html#context-104");
+  EXPECT_EQ(HelpAddress("\\\\server\\share\\Tovik #2\\", 1001),
+            "file://server/share/Tovik%20%232/help/Tovik_da.html#context-1001");
+  // Letters beyond ASCII are escaped byte by byte (UTF-8).
+  EXPECT_EQ(HelpAddress("D:\\\xC3\x85r\\", 1004),
+            "file:///D:/%C3%85r/help/Tovik_fr.html#context-1004");
+}
+
+TEST(OrganiserActivation, StepsRunOnFirstShowingAndOnReturnFromOwnWindows) {
+  ActivationRule rule;
+  rule.ApplicationActivated(true);  // the program's first activation
+  EXPECT_TRUE(rule.WindowActivated(false));
+  // Back from the About box or a message box.
+  EXPECT_TRUE(rule.WindowActivated(true));
+  EXPECT_TRUE(rule.WindowActivated(false));
+  // Back from another program.
+  rule.ApplicationActivated(false);
+  rule.ApplicationActivated(true);
+  EXPECT_FALSE(rule.WindowActivated(false));
+  // The About box was left for another program and then closed.
+  rule.ApplicationActivated(false);
+  rule.ApplicationActivated(true);
+  EXPECT_TRUE(rule.WindowActivated(true));
+}
+
+}  // namespace
+}  // namespace tovik
