@@ -71,6 +71,28 @@ check_shown() {  # name locale language look-ahead
   echo "$name: checked"
 }
 
+# A file cut short inside its fourth note page: the window shows what came
+# before the cut, and the damage goes to CheckTovik.log beside the data file.
+check_damaged() {
+  rm -rf "$program/expected" "$program/out" "$program/CheckTovik.log"
+  mkdir -p "$program/out"
+  python3 "$here/reminder_data.py" "$program" due 2 en_US 7
+  set_look_ahead 0
+  truncate -s -20 "$program/Tovik.dat"
+  LC_ALL=en_US.UTF-8 wine ./ChkTovik.exe &
+  local reminder=$!
+  TOVIK_PROBE_OUT="Z:${program//\//\\}\\out" LC_ALL=en_US.UTF-8 \
+    wine ./reminder_window_test.exe --gtest_also_run_disabled_tests \
+    --gtest_filter='ReminderProbe.*' >"$work/probe.log" 2>&1 || { cat "$work/probe.log"; fail "damaged: probe"; }
+  timeout 30 tail --pid=$reminder -f /dev/null || { fail "damaged: Exit did not end the reminder"; kill $reminder; }
+  for control in IPTxt1 IPTxt3 IPNot; do
+    cmp -s "$program/expected/$control.txt" "$program/out/$control.txt" || fail "damaged: $control"
+  done
+  grep -q "Message: The data file ends inside note record 4 of 8" "$program/CheckTovik.log" 2>/dev/null ||
+    fail "damaged: no record in CheckTovik.log"
+  echo "damaged: checked"
+}
+
 # Runs the reminder where it must end by itself, without ever showing a window.
 check_ends_silently() {  # name
   local name=$1
@@ -98,6 +120,8 @@ window_exists Tovik $organiser || fail "the organiser ended with the reminder"
 wineserver -k 2>/dev/null || true
 
 check_shown danish da_DK 1 28
+
+check_damaged
 
 set_look_ahead 0
 python3 "$here/reminder_data.py" "$program" nothing 2 en_US 7
