@@ -47,13 +47,11 @@ class DueReader {
     return count;
   }
 
-  // A record's text (after the length rule) up to its NUL; nothing when the
-  // file ends first.
+  // A record's stored text, after the length rule; nothing when the file
+  // ends first.
   std::optional<std::string_view> Text(std::optional<int32_t> length) {
     if (!length) return std::nullopt;
-    const auto text = in_.Text(ApplyLengthRule(*length));
-    if (!text) return std::nullopt;
-    return UpToNul(*text);
+    return in_.Text(ApplyLengthRule(*length));
   }
 
   bool ReadAppointments() {
@@ -63,10 +61,10 @@ class DueReader {
       const auto day = in_.U16();
       const auto text = day ? Text(in_.I32()) : std::nullopt;
       if (!text) return Damaged("appointment record", k, *count);
-      if (!window_.Contains(*day) || !Showable(*text) ||
-          out_.Appointments.size() >= kMaxDueAppointments)
-        continue;
-      out_.Appointments.push_back({*day, std::string(*text)});
+      if (!window_.Contains(*day) || out_.Appointments.size() >= kMaxDueAppointments) continue;
+      const std::string_view shown = UpToNul(*text);
+      if (!Showable(shown)) continue;
+      out_.Appointments.push_back({*day, std::string(shown)});
       out_.DueList.push_back(
           {DueKeyOfAppointment(*day), static_cast<int16_t>(out_.Appointments.size())});
     }
@@ -81,10 +79,12 @@ class DueReader {
       const auto day = month ? in_.U8() : std::nullopt;
       const auto text = day ? Text(in_.I32()) : std::nullopt;
       if (!text) return Damaged("event record", k, *count);
-      if (!Showable(*text) || out_.Events.size() >= kMaxDueEvents) continue;
+      if (out_.Events.size() >= kMaxDueEvents) continue;
       const auto date = EventDueDate(*month, *day, today_);
       if (!date || !window_.Contains(*date)) continue;
-      out_.Events.push_back({*date, std::string(*text)});
+      const std::string_view shown = UpToNul(*text);
+      if (!Showable(shown)) continue;
+      out_.Events.push_back({*date, std::string(shown)});
       out_.DueList.push_back(
           {DueKeyOfEvent(*date), static_cast<int16_t>(-static_cast<int>(out_.Events.size()))});
     }
@@ -100,7 +100,7 @@ class DueReader {
         Damaged("note record", k, *count);
         return;
       }
-      AppendNotesExtract(out_.NotesExtract, *text);
+      AppendNotesExtract(out_.NotesExtract, UpToNul(*text));
     }
   }
 
