@@ -566,5 +566,53 @@ TEST_F(OrganiserFrame, AnErrorInACommandIsLoggedAndShownAndTheProgramGoesOn) {
   EXPECT_TRUE(IsWindow(main.hwnd()));
 }
 
+// The second start of the organiser, in a process of its own, started by
+// the test below.
+TEST(OrganiserSecondStart, EndsWithoutShowingItsWindow) {
+  wchar_t flag[8] = {};
+  if (GetEnvironmentVariableW(L"TOVIK_SECOND_START", flag, 8) == 0) {
+    GTEST_SKIP() << "runs only as the second start of another test";
+  }
+  const auto main = TTovikMain::Start({}, SW_SHOW);
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(main->MayRun());
+  EXPECT_FALSE(IsWindowVisible(main->hwnd()));
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(OrganiserFrame, SecondStartRaisesTheMinimisedFirstAndEnds) {
+  TTovikMain& main = Start();
+  ShowWindow(main.hwnd(), SW_MINIMIZE);
+  Pump();
+  ASSERT_TRUE(IsIconic(main.hwnd()));
+
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=OrganiserSecondStart.*";
+  SetEnvironmentVariableW(L"TOVIK_SECOND_START", L"1");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
+  SetEnvironmentVariableW(L"TOVIK_SECOND_START", nullptr);
+  // The first instance answers the second one's messages while it waits.
+  const DWORD deadline = GetTickCount() + 60000;
+  while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 1000, QS_ALLINPUT) !=
+             WAIT_OBJECT_0 &&
+         GetTickCount() < deadline) {
+    Pump();
+  }
+  DWORD exitCode = 99;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  Pump();
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_FALSE(IsIconic(main.hwnd()));
+  EXPECT_TRUE(IsWindowVisible(main.hwnd()));
+}
+
 }  // namespace
 }  // namespace tovik
