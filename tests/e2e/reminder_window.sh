@@ -4,36 +4,18 @@
 # second reminder ends while the organiser runs beside it, and that nothing
 # due or no data file ends the program without a window.
 # Usage: reminder_window.sh TOVIK_EXE CHKTOVIK_EXE
-set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-. "$root/scripts/wine-env.sh"
-
 tovik=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 chktovik=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 probe=$(dirname "$chktovik")/tests/win/reminder_window_test.exe
 [ -f "$probe" ] || { echo "missing $probe"; exit 1; }
+. "$here/e2e_lib.sh"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tovik-e2e-reminder.XXXXXX")
-cleanup() {
-  WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-if [ -n "${TOVIK_WINE_TEMPLATE:-}" ] && [ -d "$TOVIK_WINE_TEMPLATE" ]; then
-  cp -a "$TOVIK_WINE_TEMPLATE" "$work/prefix"
-else
-  make_wine_prefix "$work/prefix"
-fi
-if [ -z "${DISPLAY:-}" ]; then start_xvfb; trap 'cleanup; kill "$TOVIK_XVFB_PID" 2>/dev/null || true' EXIT; fi
-export WINEPREFIX="$work/prefix"
-program="$work/program"
-mkdir -p "$program"
-cp "$tovik" "$chktovik" "$probe" "$program/"
+e2e_program_folder "$tovik" "$chktovik" "$probe"
+program=$E2E_PROGRAM
 cd "$program"
-failures=0
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+fail() { echo "FAILED: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
 
 # A window of that title belonging to that process (other tests may share the display).
 window_exists() { xdotool search --all --pid "$2" --name "^$1\$" >/dev/null 2>&1; }
@@ -56,7 +38,7 @@ check_shown() {  # name locale language look-ahead
   if ! LC_ALL=$locale.UTF-8 timeout 60 wine ./ChkTovik.exe; then fail "$name: second reminder"; fi
   TOVIK_PROBE_OUT="Z:${program//\//\\}\\out" LC_ALL=$locale.UTF-8 \
     wine ./reminder_window_test.exe --gtest_also_run_disabled_tests \
-    --gtest_filter='ReminderProbe.*' >"$work/probe.log" 2>&1 || { cat "$work/probe.log"; fail "$name: probe"; }
+    --gtest_filter='ReminderProbe.*' >"$E2E_WORK/probe.log" 2>&1 || { cat "$E2E_WORK/probe.log"; fail "$name: probe"; }
   if ! timeout 30 tail --pid=$reminder -f /dev/null; then fail "$name: Exit did not end the reminder"; kill $reminder; fi
   for expected in "$program"/expected/*.txt; do
     local control
@@ -83,7 +65,7 @@ check_damaged() {
   local reminder=$!
   TOVIK_PROBE_OUT="Z:${program//\//\\}\\out" LC_ALL=en_US.UTF-8 \
     wine ./reminder_window_test.exe --gtest_also_run_disabled_tests \
-    --gtest_filter='ReminderProbe.*' >"$work/probe.log" 2>&1 || { cat "$work/probe.log"; fail "damaged: probe"; }
+    --gtest_filter='ReminderProbe.*' >"$E2E_WORK/probe.log" 2>&1 || { cat "$E2E_WORK/probe.log"; fail "damaged: probe"; }
   timeout 30 tail --pid=$reminder -f /dev/null || { fail "damaged: Exit did not end the reminder"; kill $reminder; }
   for control in IPTxt1 IPTxt3 IPNot; do
     cmp -s "$program/expected/$control.txt" "$program/out/$control.txt" || fail "damaged: $control"
@@ -129,5 +111,5 @@ check_ends_silently "nothing due"
 rm -f "$program/Tovik.dat"
 check_ends_silently "no data file"
 
-[ $failures = 0 ] && echo "reminder end to end: all passed"
-exit $((failures > 0))
+e2e_done
+echo "reminder end to end: all passed"
