@@ -546,6 +546,26 @@ TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
   EXPECT_EQ(opened_.back(), Utf8ToWide(kMakerWebsite));
 }
 
+TEST_F(OrganiserFrame, WhatIsOpensTheTopicOfTheNextClickedControl) {
+  TTovikMain& main = Start();
+  const HWND editor =
+      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
+                      main.PanelNamed("pnlAftaleKalender")->hwnd(), nullptr, nullptr, nullptr);
+  SetWindowContextHelpId(editor, 4);
+  Run(Command::WhatIs);
+  EXPECT_EQ(GetCapture(), main.hwnd());
+  EXPECT_TRUE(opened_.empty());
+  // The click lands on the captured main window at the editor's place.
+  POINT point{20, 20};
+  MapWindowPoints(editor, main.hwnd(), &point, 1);
+  SendMessageW(main.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+  Pump();
+  EXPECT_EQ(GetCapture(), nullptr);
+  ASSERT_EQ(opened_.size(), 1u);
+  const std::wstring topic = L"help/Tovik_da.html#context-4";
+  EXPECT_EQ(EndOf(opened_.back(), topic.size()), topic);
+}
+
 TEST_F(OrganiserFrame, AnErrorInACommandIsLoggedAndShownAndTheProgramGoesOn) {
   TTovikMain& main = Start();
   // Another program holds the data file, so the header cannot be written.
