@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "organiser/fonts_win.h"
+#include "shared/unhandled_error_win.h"
 
 namespace tovik {
 
@@ -177,7 +178,12 @@ LRESULT TFormAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           Dismiss();
           return 0;
         case kLinkId:
-          if (HIWORD(wParam) == STN_CLICKED && args_.onLinkClick) args_.onLinkClick();
+          if (HIWORD(wParam) != STN_CLICKED || !args_.onLinkClick) return 0;
+          try {
+            args_.onLinkClick();
+          } catch (...) {
+            HandleUnhandledError("LabelUrl");
+          }
           return 0;
       }
       break;

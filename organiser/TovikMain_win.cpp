@@ -66,9 +66,7 @@ TTovikMain::TTovikMain(Seams seams)
   CreateOwnWindow(L"TTovikMain", 0, kStyle, WS_EX_CONTROLPARENT, nullptr, bounds, 0);
   SetWindowTextW(hwnd(), kTitle);
   SetMenu(hwnd(), menu_.Handle());
-  // The menu bar may wrap on narrow screens; the client area keeps its size.
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, kStyle, TRUE, 0);
+  // A menu bar that wraps takes more than one line; the client area keeps its size.
   RECT client;
   GetClientRect(hwnd(), &client);
   if (client.bottom != kClientHeight) {
@@ -78,7 +76,6 @@ TTovikMain::TTovikMain(Seams seams)
   }
   const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   focus_ = std::make_unique<FocusTracker>(hwnd());
   CreateControls();
 }
