@@ -2,6 +2,9 @@
 // texts, help topics and addresses, and when the activation steps run.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -113,6 +116,27 @@ TEST(OrganiserHelp, AddressesAreFileUrlsOfTheHelpFolder) {
   // Letters beyond ASCII are escaped byte by byte (UTF-8).
   EXPECT_EQ(HelpAddress("D:\\\xC3\x85r\\", 1004),
             "file:///D:/%C3%85r/help/Tovik_fr.html#context-1004");
+}
+
+// The pages that ship beside the exe hold an anchor for every context number
+// the program opens.
+TEST(OrganiserHelp, ShippedPagesHoldEveryContext) {
+  const std::filesystem::path folder =
+      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "organiser" /
+      std::string(kHelpFolder);
+  std::vector<int> contexts{1001, 1002, 1004};
+  for (int language = 1; language <= 8; ++language) {
+    const HelpContexts c = HelpContextsOf(language);
+    contexts.insert(contexts.end(), {c.memAppDiary, c.sgEvents, c.memTodoNotes, c.edtDiarySearch});
+  }
+  contexts.push_back(kSearchBoxHelpContext);
+  for (const int context : contexts) {
+    std::ifstream page(folder / std::string(HelpPageName(context)));
+    ASSERT_TRUE(page) << HelpPageName(context);
+    const std::string html(std::istreambuf_iterator<char>(page), {});
+    EXPECT_NE(html.find("id=\"" + HelpAnchor(context) + "\""), std::string::npos)
+        << HelpPageName(context) << " " << context;
+  }
 }
 
 TEST(OrganiserActivation, StepsRunOnFirstShowingAndOnReturnFromOwnWindows) {
