@@ -198,8 +198,16 @@ HWND TTovikMain::Control(std::string_view name) const {
 }
 
 std::unique_ptr<TTovikMain> TTovikMain::Start(Seams seams, int showCommand) {
-  std::unique_ptr<TTovikMain> main(new TTovikMain(std::move(seams)));
-  if (!main->RunCreationSteps()) return nullptr;
+  std::unique_ptr<TTovikMain> main;
+  try {
+    main.reset(new TTovikMain(std::move(seams)));
+    if (!main->RunCreationSteps()) return nullptr;
+  } catch (...) {
+    // Without its window or its data the program cannot go on: the error is
+    // shown (and logged when the log exists), and the program ends.
+    HandleUnhandledError("TTovikMain");
+    return nullptr;
+  }
   // A second organiser shows nothing; it still runs the rest of the start-up.
   if (main->MayRun()) {
     ShowWindow(main->hwnd(), showCommand);
