@@ -9,7 +9,7 @@ constexpr const char* kDataFileName = "Tovik.dat";
 
 // Makes `folder` when it is missing; false when it cannot be had.
 bool EnsureFolder(FileSystem& fs, const std::string& folder) {
-  return fs.DirectoryExists(folder) || fs.CreateDirectory(folder);
+  return fs.DirectoryExists(folder) || fs.MakeDirectory(folder);
 }
 
 // Copies the old data file byte for byte to a file that does not exist yet.

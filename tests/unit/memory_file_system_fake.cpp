@@ -102,7 +102,7 @@ bool MemoryFileSystem::Remove(const std::string& path) {
   return files.erase(path) != 0;
 }
 
-bool MemoryFileSystem::CreateDirectory(const std::string& path) {
+bool MemoryFileSystem::MakeDirectory(const std::string& path) {
   if (InReadOnlyFolder(path)) return false;
   return folders.insert(path).second;
 }

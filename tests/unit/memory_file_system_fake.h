@@ -19,7 +19,7 @@ class MemoryFileSystem : public FileSystem {
   bool Remove(const std::string& path) override;
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
   bool DirectoryExists(const std::string& path) override { return folders.count(path) != 0; }
-  bool CreateDirectory(const std::string& path) override;
+  bool MakeDirectory(const std::string& path) override;
   void Pause(int milliseconds) override { paused_ms += milliseconds; }
 
   void Put(const std::string& path, std::string content);
