@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
-  googletest libbenchmark-dev hyperfine
+  googletest libbenchmark-dev hyperfine python3
 )
 
 missing=()

@@ -35,6 +35,7 @@ for fuzzer in "$root"/build/sanitize/tests/fuzz/fuzz_*; do
   name=$(basename "$fuzzer")
   corpus="$logs/corpus-$name"
   mkdir -p "$corpus"
+  [ -d "$root/tests/fuzz/seeds/$name" ] && cp "$root/tests/fuzz/seeds/$name"/* "$corpus"/
   if "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" >"$logs/$name.log" 2>&1; then
     echo "$name: clean"; passed=$((passed + 1))
   else

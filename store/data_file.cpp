@@ -114,38 +114,6 @@ bool RecordReader::Refill(size_t n) {
   return have >= n;
 }
 
-uint32_t RecordReader::Take(size_t width) {
-  uint32_t v = 0;
-  const auto* p = reinterpret_cast<const unsigned char*>(data_.data() + pos_);
-  for (size_t i = 0; i < width; ++i) v |= uint32_t{p[i]} << (8 * i);
-  pos_ += width;
-  return v;
-}
-
-std::optional<uint8_t> RecordReader::U8() {
-  if (!Ensure(1)) return std::nullopt;
-  return static_cast<uint8_t>(Take(1));
-}
-
-std::optional<uint16_t> RecordReader::U16() {
-  if (!Ensure(2)) return std::nullopt;
-  return static_cast<uint16_t>(Take(2));
-}
-
-std::optional<int32_t> RecordReader::I32() {
-  if (!Ensure(4)) return std::nullopt;
-  return static_cast<int32_t>(Take(4));
-}
-
-std::optional<std::string_view> RecordReader::Text(int32_t length) {
-  if (length <= 0) return std::string_view{};
-  const auto n = static_cast<size_t>(length);
-  if (!Ensure(n)) return std::nullopt;
-  const auto text = data_.substr(pos_, n);
-  pos_ += n;
-  return text;
-}
-
 void AppendU16(std::string& out, uint16_t v) {
   out.push_back(static_cast<char>(v & 0xFF));
   out.push_back(static_cast<char>(v >> 8));

@@ -60,13 +60,30 @@ class RecordReader {
   // Streams from `position` on; the file must stay open while reading.
   RecordReader(File& file, uint64_t position);
 
-  std::optional<uint8_t> U8();
-  std::optional<uint16_t> U16();
-  std::optional<int32_t> I32();
+  // Inline: these run once per field of every record.
+  std::optional<uint8_t> U8() {
+    if (!Ensure(1)) return std::nullopt;
+    return static_cast<uint8_t>(Take(1));
+  }
+  std::optional<uint16_t> U16() {
+    if (!Ensure(2)) return std::nullopt;
+    return static_cast<uint16_t>(Take(2));
+  }
+  std::optional<int32_t> I32() {
+    if (!Ensure(4)) return std::nullopt;
+    return static_cast<int32_t>(Take(4));
+  }
   // A record's text of `length` bytes (after the length rule); nothing for
   // lengths of 0 or below; nullopt when the data ends first. The view is
   // valid until the next read.
-  std::optional<std::string_view> Text(int32_t length);
+  std::optional<std::string_view> Text(int32_t length) {
+    if (length <= 0) return std::string_view{};
+    const auto n = static_cast<size_t>(length);
+    if (!Ensure(n)) return std::nullopt;
+    const auto text = data_.substr(pos_, n);
+    pos_ += n;
+    return text;
+  }
   uint64_t position() const { return base_ + pos_; }
   // True when reading stopped because the file could not be read.
   bool failed() const { return failed_; }
@@ -75,7 +92,14 @@ class RecordReader {
   // n bytes available from pos_, refilling from the file when needed.
   bool Ensure(size_t n) { return data_.size() - pos_ >= n || Refill(n); }
   bool Refill(size_t n);
-  uint32_t Take(size_t width);  // the next width bytes (Ensure'd), little-endian
+  // The next width bytes, already Ensure'd, little-endian.
+  uint32_t Take(size_t width) {
+    uint32_t v = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(data_.data() + pos_);
+    for (size_t i = 0; i < width; ++i) v |= uint32_t{p[i]} << (8 * i);
+    pos_ += width;
+    return v;
+  }
 
   std::string_view data_;
   size_t pos_ = 0;
