@@ -278,7 +278,8 @@ void TTovikMain::RunActivationSteps() {
 void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
   const bool active = LOWORD(wParam) != WA_INACTIVE;
   focus_->WindowActivation(active);
-  if (!active || HIWORD(wParam) != 0) return;  // minimised windows wait for their restore
+  // Minimised windows wait for their restore; nothing runs before the store is loaded.
+  if (!active || HIWORD(wParam) != 0 || !store_) return;
   if (activation_.WindowActivated(IsOwnProcessWindow(reinterpret_cast<HWND>(lParam)))) {
     RunActivationSteps();
   }
