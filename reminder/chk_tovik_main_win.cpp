@@ -19,16 +19,6 @@ constexpr int kShortLookAhead = 7;
 constexpr int kExtendedLookAhead = 28;
 constexpr char kSender[] = "ChkTovikMain";
 
-// The stored texts are in the ANSI code page; the controls take wide text.
-std::wstring AnsiToWide(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-  return wide;
-}
-
 std::string AnsiToUtf8(std::string_view text) {
   return WideToUtf8(AnsiToWide(text));
 }

@@ -59,10 +59,7 @@ std::string Win32DataLocationPlatform::ReadOptionsFile(const std::string& path) 
                                         (bytes.size() - 2) / 2));
   }
   // Otherwise the file is in the ANSI code page, as Notepad used to save it.
-  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
-  return WideToUtf8(wide);
+  return WideToUtf8(AnsiToWide(bytes));
 }
 
 void Win32DataLocationPlatform::RecycleFolder(const std::string& folder) {

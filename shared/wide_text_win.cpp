@@ -4,23 +4,30 @@
 
 namespace tovik {
 
-std::wstring Utf8ToWide(std::string_view text) {
+namespace {
+std::wstring ToWide(UINT codePage, std::string_view text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
   std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+  MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
   return wide;
 }
 
-std::string WideToUtf8(std::wstring_view text) {
+std::string FromWide(UINT codePage, std::wstring_view text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
   const int length =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+      WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string narrow(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
   return narrow;
 }
+}  // namespace
+
+std::wstring Utf8ToWide(std::string_view text) { return ToWide(CP_UTF8, text); }
+std::string WideToUtf8(std::wstring_view text) { return FromWide(CP_UTF8, text); }
+std::wstring AnsiToWide(std::string_view text) { return ToWide(CP_ACP, text); }
+std::string WideToAnsi(std::wstring_view text) { return FromWide(CP_ACP, text); }
 
 }  // namespace tovik

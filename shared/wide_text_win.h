@@ -8,4 +8,8 @@ namespace tovik {
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
 
+// Stored texts are bytes of the ANSI code page; the controls take wide text.
+std::wstring AnsiToWide(std::string_view text);
+std::string WideToAnsi(std::wstring_view text);
+
 }  // namespace tovik

@@ -1,5 +1,6 @@
 #include "tests/bench/bench_files.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -67,6 +68,22 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> times;
 };
 }  // namespace
+
+void RawRead(benchmark::State& state, const BenchFile* f) {
+  std::string buffer;
+  for (auto _ : state) {
+    const int fd = ::open(f->path.c_str(), O_RDONLY);
+    buffer.resize(f->bytes.size());
+    size_t got = 0;
+    while (got < buffer.size()) {
+      const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    benchmark::DoNotOptimize(buffer.data());
+  }
+}
 
 const std::vector<BenchFile>& BenchFiles() {
   static const std::vector<BenchFile> files = Generate();

@@ -16,6 +16,9 @@ struct BenchFile {
 };
 const std::vector<BenchFile>& BenchFiles();
 
+// The floor of reading: open, read the whole file into a reused buffer, close.
+void RawRead(benchmark::State& state, const BenchFile* f);
+
 // Runs the registered benchmarks, then prints for each pair "work/floor" the
 // ratio of their mean real times, e.g. {"LoadStore", "RawRead"}.
 int RunWithRatios(int argc, char** argv,

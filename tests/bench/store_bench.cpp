@@ -21,22 +21,6 @@ class BenchPlatform : public StorePlatform {
   std::string NetworkForm(const std::string& path) override { return path; }
 };
 
-void RawRead(benchmark::State& state, const BenchFile* f) {
-  std::string buffer;
-  for (auto _ : state) {
-    const int fd = ::open(f->path.c_str(), O_RDONLY);
-    buffer.resize(f->bytes.size());
-    size_t got = 0;
-    while (got < buffer.size()) {
-      const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
-      if (n <= 0) break;
-      got += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    benchmark::DoNotOptimize(buffer.data());
-  }
-}
-
 void Load(benchmark::State& state, const BenchFile* f) {
   PosixFileSystem fs;
   BenchPlatform platform;
