@@ -154,12 +154,8 @@ void TFormAbout::Dismiss() {
 
 LRESULT TFormAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, brush_);
-      return 1;
-    }
+    case WM_ERASEBKGND:
+      return EraseBackground(wParam, brush_);
     case WM_GETMINMAXINFO: {
       auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
       limits->ptMinTrackSize = {kMinSize.cx, kMinSize.cy};

@@ -53,12 +53,8 @@ bool Panel::IsLink(HWND control) const {
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, brush_);
-      return 1;
-    }
+    case WM_ERASEBKGND:
+      return EraseBackground(wParam, brush_);
     case WM_CTLCOLORSTATIC: {
       const auto control = reinterpret_cast<HWND>(lParam);
       if (!IsLabel(control)) break;  // read-only edits keep the system's look

@@ -284,12 +284,8 @@ HBRUSH TChkTovikMain::OnCtlColorStatic(HDC dc, HWND control) {
 
 LRESULT TChkTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
-      return 1;
-    }
+    case WM_ERASEBKGND:
+      return EraseBackground(wParam, background_);
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(
           OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));

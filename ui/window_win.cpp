@@ -74,4 +74,11 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   return result;
 }
 
+LRESULT Window::EraseBackground(WPARAM dc, HBRUSH brush) const {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  FillRect(reinterpret_cast<HDC>(dc), &client, brush);
+  return 1;
+}
+
 }  // namespace tovik::ui

@@ -23,6 +23,9 @@ class Window {
   void CreateOwnWindow(const wchar_t* className, UINT classStyle, DWORD style, DWORD exStyle,
                        HWND parent, const RECT& bounds, int id);
 
+  // Answers WM_ERASEBKGND by filling the whole client area with `brush`.
+  LRESULT EraseBackground(WPARAM dc, HBRUSH brush) const;
+
   // Unpacks a message into a typed OnXxx call; the default is DefWindowProc.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

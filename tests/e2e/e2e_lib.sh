@@ -15,8 +15,10 @@ else
   make_wine_prefix "$WINEPREFIX" "$HOME"
 fi
 mkdir -p "$HOME"
-[ -n "${DISPLAY:-}" ] || start_xvfb
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$E2E_WORK"' EXIT
+# A display of its own: the checks count windows by name, and another test
+# running beside this one must not add to them.
+start_xvfb
+trap 'wineserver -k 2>/dev/null || true; kill "$TOVIK_XVFB_PID" 2>/dev/null || true; rm -rf "$E2E_WORK"' EXIT
 
 # A new empty program folder holding copies of the given exes: $E2E_PROGRAM.
 e2e_program_folder() {
