@@ -17,8 +17,10 @@ cp "$root/build/win/ChkTovik.exe" "$root/build/win/tests/win/trivial_exit.exe" "
 # A new, empty data file: English, nothing due, no note lines.
 printf '\x52\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x80\x00\xff\xff\xff\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$work/Tovik.dat"
 cd "$work"
-wineserver -p
-wine ./trivial_exit.exe  # warm the prefix
+# The server stays up between the runs, for both programs alike.
+wineserver -p >/dev/null 2>&1 </dev/null &
+sleep 1
+wine ./trivial_exit.exe >/dev/null 2>&1 </dev/null  # warm the prefix
 hyperfine -N --warmup 10 --runs "$runs" --export-json "$work/times.json" \
   'wine ./trivial_exit.exe' 'wine ./ChkTovik.exe'
 python3 - "$work/times.json" <<'PY'
