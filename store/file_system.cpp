@@ -2,17 +2,28 @@
 
 namespace tovik {
 
-std::string ReadWholeFile(File& file) {
-  std::string bytes;
-  bytes.resize(static_cast<size_t>(file.Size()));
-  file.Seek(0);
+void ReadUpTo(File& file, size_t n, std::string& out) {
+  const size_t start = out.size();
+  out.resize(start + n);
   size_t got = 0;
-  while (got < bytes.size()) {
-    const size_t n = file.Read(bytes.data() + got, bytes.size() - got);
-    if (n == 0) break;  // the file shrank under us: keep what was there
-    got += n;
+  try {
+    while (got < n) {
+      const size_t k = file.Read(out.data() + start + got, n - got);
+      if (k == 0) break;  // the file ended, or shrank under us
+      got += k;
+    }
+  } catch (const IoError&) {
+    out.resize(start + got);
+    throw;
   }
-  bytes.resize(got);
+  out.resize(start + got);
+}
+
+std::string ReadWholeFile(File& file) {
+  const auto size = static_cast<size_t>(file.Size());
+  file.Seek(0);
+  std::string bytes;
+  ReadUpTo(file, size, bytes);
   return bytes;
 }
 

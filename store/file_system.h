@@ -55,6 +55,9 @@ class FileSystem {
   virtual void Pause(int milliseconds) = 0;
 };
 
+// Appends up to n bytes from the file's position to `out`, fewer where the
+// file ends; on a read error `out` keeps what was read before it.
+void ReadUpTo(File& file, size_t n, std::string& out);
 // The whole content of a file, read through `file` from its start.
 std::string ReadWholeFile(File& file);
 inline void WriteAll(File& file, std::string_view bytes) {

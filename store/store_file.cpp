@@ -97,17 +97,10 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
   // file after the settling, which writes only the header bytes.
   std::string head;
   if (file) {
-    head.resize(kSectionsOffset);
-    size_t got = 0;
     try {
-      while (got < head.size()) {
-        const size_t n = file->Read(head.data() + got, head.size() - got);
-        if (n == 0) break;
-        got += n;
-      }
+      ReadUpTo(*file, kSectionsOffset, head);
     } catch (const IoError&) {  // what could not be read stays unread
     }
-    head.resize(got);
   } else if (store.LocalDataFile) {
     // Creation is only ever for a file that is not there: CreateNew never
     // truncates a file that merely could not be opened.
@@ -171,16 +164,11 @@ void WriteHeaderInPlace(FileSystem& fs, const std::string& path, const FileHeade
 }
 
 void ReplaceSections(FileSystem& fs, const std::string& path, std::string_view sections) {
-  std::string image(kSectionsOffset, '\0');
-  {
-    auto old = fs.Open(path, OpenMode::ExistingRead);
-    size_t got = 0;
-    while (got < kSectionsOffset) {
-      const size_t n = old->Read(image.data() + got, kSectionsOffset - got);
-      if (n == 0) break;
-      got += n;
-    }
-  }
+  // The first 22 bytes are kept as they are on disk; a shorter file gets
+  // zeros up to the sections.
+  std::string image;
+  ReadUpTo(*fs.Open(path, OpenMode::ExistingRead), kSectionsOffset, image);
+  image.resize(kSectionsOffset, '\0');
   image.append(sections);
 
   const std::string temp = path + ".tmp";
