@@ -31,8 +31,14 @@ bool StartsAboveBang(std::string_view text) {
 }
 }  // namespace
 
-std::string_view TextOf(const std::string& stored) {
-  return std::string_view(stored.data(), std::min(stored.find('\0'), stored.size()));
+std::string_view TextOf(std::string_view stored) {
+  return stored.substr(0, stored.find('\0'));
+}
+
+SharedBytes SharedBytes::CopyOf(std::string_view bytes) {
+  std::shared_ptr<char[]> data(new char[bytes.size()]);
+  std::copy(bytes.begin(), bytes.end(), data.get());
+  return {std::move(data), bytes.size()};
 }
 
 OrganiserStore::OrganiserStore(FileSystem& fs, std::string dataFilePath)
@@ -149,6 +155,7 @@ void OrganiserStore::CloseStore() {
   EventSlots.clear();
   EventSlots.shrink_to_fit();
   NotePages = {};
+  loaded_ = {};
   CurrentSlot = 0;
 }
 
@@ -166,7 +173,7 @@ std::string OrganiserStore::EncodeSections() const {
     if (a.Length() <= 0) continue;
     AppendU16(out, a.Day);
     AppendI32(out, a.Length());
-    out += a.Text;
+    out += a.Text.bytes();
     ++written;
   }
   out[0] = static_cast<char>(written & 0xFF);
@@ -180,7 +187,7 @@ std::string OrganiserStore::EncodeSections() const {
     out.push_back(static_cast<char>(e.Month));
     out.push_back(static_cast<char>(e.Day));
     AppendI32(out, e.Length());
-    out += e.Text;
+    out += e.Text.bytes();
     ++written;
   }
   out[eventCountAt] = static_cast<char>(written & 0xFF);
@@ -189,15 +196,17 @@ std::string OrganiserStore::EncodeSections() const {
   AppendU16(out, static_cast<uint16_t>(kNotePages));
   for (const auto& n : NotePages) {
     AppendI32(out, n.Length());
-    out += n.Text;
+    out += n.Text.bytes();
   }
   return out;
 }
 
-void OrganiserStore::DecodeSections(RecordReader& in) {
+void OrganiserStore::DecodeSections(SharedBytes sections) {
   AppointmentSlots.clear();
   EventSlots.clear();
   NotePages = {};
+  loaded_ = std::move(sections);
+  RecordReader in(loaded_.view(), 0);
 
   // Reading stops where the file ends, even inside a record.
   const auto appointments = in.U16();
@@ -210,7 +219,7 @@ void OrganiserStore::DecodeSections(RecordReader& in) {
     const auto text = in.Text(ApplyLengthRule(*length));
     if (!text) return;
     if (text->empty()) continue;
-    AppointmentSlots.push_back({*day, std::string(*text)});
+    AppointmentSlots.push_back({*day, StoredText::Loaded(*text)});
   }
 
   const auto events = in.U16();
@@ -223,7 +232,7 @@ void OrganiserStore::DecodeSections(RecordReader& in) {
     const auto text = in.Text(ApplyLengthRule(*length));
     if (!text) return;
     if (*month == 0 || *day == 0 || !StartsAboveBang(*text)) continue;
-    if (EventSlots.size() < kEventSlots) EventSlots.push_back({*month, *day, std::string(*text)});
+    if (EventSlots.size() < kEventSlots) EventSlots.push_back({*month, *day, StoredText::Loaded(*text)});
   }
 
   const auto notes = in.U16();
@@ -233,7 +242,7 @@ void OrganiserStore::DecodeSections(RecordReader& in) {
     if (!length) return;
     const auto text = in.Text(ApplyLengthRule(*length));
     if (!text) return;
-    if (k < kNotePages && StartsAboveBang(*text)) NotePages[k].Text = std::string(*text);
+    if (k < kNotePages && StartsAboveBang(*text)) NotePages[k].Text = StoredText::Loaded(*text);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "store/data_file.h"
 #include "store/file_system.h"
+#include "store/stored_text.h"
 
 namespace tovik {
 
@@ -21,19 +22,19 @@ constexpr size_t kNotePages = 8;
 
 struct AppointmentEntry {
   uint16_t Day = 0;  // 0 with an empty text: a free slot
-  std::string Text;
+  StoredText Text;
   int32_t Length() const { return static_cast<int32_t>(Text.size()); }
 };
 
 struct PeriodicEvent {
   uint8_t Month = 0;  // 1-12 yearly, 13 every month, 14 every week
   uint8_t Day = 0;    // day of month, or weekday 1 = Sunday for Month 14
-  std::string Text;
+  StoredText Text;
   int32_t Length() const { return static_cast<int32_t>(Text.size()); }
 };
 
 struct NotePage {
-  std::string Text;  // empty: an empty page (Length 0)
+  StoredText Text;  // empty: an empty page (Length 0)
   int32_t Length() const { return static_cast<int32_t>(Text.size()); }
 };
 
@@ -53,7 +54,7 @@ enum class StoreResult {
 };
 
 // The text part of stored bytes: up to the first NUL.
-std::string_view TextOf(const std::string& stored);
+std::string_view TextOf(std::string_view stored);
 
 // The organiser's in-memory copy of Tovik.dat. The pages change entries only
 // through FindDaySlot, StoreDayText, ReplaceEvents and StoreNotePage; each
@@ -102,12 +103,14 @@ class OrganiserStore {
   FileHeader Header() const;  // the header as SaveHeader writes it
   // Everything from offset 22 to the end of the file, as SaveSections writes it.
   std::string EncodeSections() const;
-  // Fills the tables from the three sections, read from offset 22 on.
-  void DecodeSections(RecordReader& in);
+  // Fills the tables from the three sections: the file from offset 22 on.
+  // The loaded texts view into `sections`, which the store keeps.
+  void DecodeSections(SharedBytes sections);
 
  private:
   FileSystem* fs_;
   std::string path_;
+  SharedBytes loaded_;
 };
 
 }  // namespace tovik

@@ -1,5 +1,6 @@
 #include "store/store_file.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calendar/day_number.h"
@@ -23,6 +24,39 @@ bool ParseInteger(const std::string& text, int& value) {
   }
   value = negative ? -v : v;
   return true;
+}
+
+// Everything from `position` to the end of the file, read in one go; a file
+// that grows while it is read is read on. A read error ends the bytes there.
+SharedBytes ReadToEnd(File& file, uint64_t position) {
+  size_t capacity = 0;
+  try {
+    const uint64_t size = file.Size();
+    if (size > position) capacity = static_cast<size_t>(size - position);
+    file.Seek(position);
+  } catch (const IoError&) {
+    return {};
+  }
+  // One byte to spare, so the read that finds the end needs no second buffer.
+  ++capacity;
+  std::shared_ptr<char[]> data(new char[capacity]);
+  size_t have = 0;
+  try {
+    for (;;) {
+      if (have == capacity) {
+        const size_t bigger = capacity * 2;
+        std::shared_ptr<char[]> grown(new char[bigger]);
+        std::copy(data.get(), data.get() + have, grown.get());
+        data = std::move(grown);
+        capacity = bigger;
+      }
+      const size_t got = file.Read(data.get() + have, capacity - have);
+      if (got == 0) break;
+      have += got;
+    }
+  } catch (const IoError&) {  // what could not be read stays unread
+  }
+  return {std::move(data), have};
 }
 
 void RewriteSectionsInPlace(FileSystem& fs, const std::string& path, std::string_view sections) {
@@ -147,13 +181,9 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
     saveHeader();
   }
 
-  if (file) {
-    RecordReader in(*file, kSectionsOffset);
-    store.DecodeSections(in);
-  } else {
-    RecordReader in(head, kSectionsOffset);
-    store.DecodeSections(in);
-  }
+  store.DecodeSections(file ? ReadToEnd(*file, kSectionsOffset)
+                            : SharedBytes::CopyOf(std::string_view(head).substr(
+                                  std::min(head.size(), kSectionsOffset))));
   return store;
 }
 

@@ -13,8 +13,12 @@ class MemoryFile : public File {
   uint64_t Size() override { return content_->size(); }
   void Seek(uint64_t offset) override { pos_ = offset; }
   size_t Read(void* buffer, size_t size) override {
-    if (pos_ >= content_->size()) return 0;
-    const size_t n = std::min<size_t>(size, content_->size() - pos_);
+    content_->append(fs_.appended_at_first_read);
+    fs_.appended_at_first_read.clear();
+    if (pos_ >= fs_.unreadable_from) throw IoError("The device is not ready.", 21);
+    const size_t end = std::min<size_t>(content_->size(), fs_.unreadable_from);
+    if (pos_ >= end) return 0;
+    const size_t n = std::min<size_t>(size, end - pos_);
     std::memcpy(buffer, content_->data() + pos_, n);
     pos_ += n;
     return n;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <set>
@@ -11,7 +12,8 @@ namespace tovik::testing {
 // Files in memory. Every write, truncate, flush and replace is one numbered
 // step; a test can make one chosen step fail (a failing write stores half its
 // bytes first, as a full disk would), refuse replacements as if another
-// process held the file open, or make a folder read-only.
+// process held the file open, or make a folder read-only. Reading can fail
+// from a chosen offset on, and a file can grow under its first read.
 class MemoryFileSystem : public FileSystem {
  public:
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override;
@@ -37,6 +39,8 @@ class MemoryFileSystem : public FileSystem {
   int refuse_replacements = 0;  // how many Replace calls report a sharing violation
   int writes = 0;               // writes and truncations that reached a file
   int paused_ms = 0;
+  size_t unreadable_from = SIZE_MAX;  // reads reaching this offset fail there
+  std::string appended_at_first_read;  // another writer's bytes, added once
 
  private:
   bool InReadOnlyFolder(const std::string& path) const;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "calendar/day_number.h"
 #include "tests/unit/data_file_builder.h"
 #include "tests/unit/store_test_support.h"
@@ -150,6 +152,62 @@ TEST_F(StoreFileTest, CountsBeyondTheFileAndNegativeLengthsAreHarmless) {
   EXPECT_EQ(store.AppointmentCount(), 0u);
   fs.Put(kDataPath, DataFileBuilder().U16(0).U16(400).bytes() + std::string(400 * 8, 'A'));
   EXPECT_LE(LoadStore(kDataPath, fs, platform).EventCount(), kEventSlots);
+}
+
+TEST_F(StoreFileTest, ReadErrorKeepsTheRecordsBeforeIt) {
+  const std::string whole =
+      DataFileBuilder().U16(2).Appointment(40000, "one").Appointment(40001, "two").bytes();
+  fs.Put(kDataPath, whole);
+  fs.unreadable_from = whole.size() - 2;
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  ASSERT_EQ(store.AppointmentCount(), 1u);
+  EXPECT_EQ(TextOf(store.AppointmentSlots[0].Text), "one");
+  EXPECT_EQ(fs.writes, 0);
+}
+
+TEST_F(StoreFileTest, FileThatGrowsWhileReadIsReadOn) {
+  const std::string whole = DataFileBuilder()
+                                .U16(1)
+                                .Appointment(40000, std::string(5000, 'd'))
+                                .U16(0)
+                                .U16(8)
+                                .Text(std::string(9000, 'n'))
+                                .EmptyNotes(7)
+                                .bytes();
+  const size_t cut = whole.size() - 8000;
+  fs.Put(kDataPath, whole.substr(0, cut));
+  fs.appended_at_first_read = whole.substr(cut);
+  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  EXPECT_EQ(TextOf(store.NotePages[0].Text), std::string(9000, 'n'));
+}
+
+// Loaded texts view into the bytes read at start; every copy of the store
+// keeps them, whatever becomes of the others.
+TEST_F(StoreFileTest, LoadedTextsOutliveTheStoreTheyWereLoadedInto) {
+  fs.Put(kDataPath, DataFileBuilder()
+                        .U16(2)
+                        .Appointment(40000, "first day")
+                        .Appointment(40001, "second day")
+                        .U16(1)
+                        .Event(12, 24, "Christmas Eve")
+                        .U16(8)
+                        .Text("page")
+                        .EmptyNotes(7)
+                        .bytes());
+  std::optional<OrganiserStore> original(LoadStore(kDataPath, fs, platform));
+  original->SelectedDay = 40001;
+  original->CurrentSlot = 2;
+  original->StoreDayText("changed");
+  OrganiserStore copy = *original;
+  original->CloseStore();
+  original.reset();
+  EXPECT_EQ(TextOf(copy.AppointmentSlots[0].Text), "first day");
+  EXPECT_EQ(TextOf(copy.AppointmentSlots[1].Text), "changed");
+  EXPECT_EQ(TextOf(copy.EventSlots[0].Text), "Christmas Eve");
+  EXPECT_EQ(TextOf(copy.NotePages[0].Text), "page");
+  copy.DataModified = true;
+  copy.SaveSections();
+  EXPECT_EQ(TextOf(LoadStore(kDataPath, fs, platform).AppointmentSlots[0].Text), "first day");
 }
 
 // Whatever single step of a save fails, the disk holds the old file or the
