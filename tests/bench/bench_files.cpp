@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <set>
 
 #include "store/data_file.h"
 
@@ -58,14 +59,18 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
+    // With --benchmark_repetitions the median stands for the runs; a single
+    // run stands for itself.
     for (const Run& r : runs) {
-      if (r.run_type != Run::RT_Iteration) continue;
-      std::string name = r.benchmark_name();
-      if (const size_t at = name.find("/real_time"); at != std::string::npos) name.erase(at);
-      times[name] = r.GetAdjustedRealTime();
+      const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+      if (r.run_type != Run::RT_Iteration && !median) continue;
+      if (median) medians.insert(r.run_name.function_name);
+      if (median || medians.count(r.run_name.function_name) == 0)
+        times[r.run_name.function_name] = r.GetAdjustedRealTime();
     }
   }
   std::map<std::string, double> times;
+  std::set<std::string> medians;
 };
 }  // namespace
 
