@@ -24,4 +24,9 @@ make_wine_prefix() {
   mkdir -p "$prefix" "$home"
   HOME="$home" WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
   HOME="$home" WINEPREFIX="$prefix" wineserver -w
+  # Debian's Wine does not find its own Marlett, so window frames would show
+  # letters for their buttons; the prefix gets a copy.
+  if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+  fi
 }
