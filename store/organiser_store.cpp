@@ -35,11 +35,6 @@ std::string_view TextOf(std::string_view stored) {
   return stored.substr(0, stored.find('\0'));
 }
 
-SharedBytes SharedBytes::CopyOf(std::string_view bytes) {
-  std::shared_ptr<char[]> data(new char[bytes.size()]);
-  std::copy(bytes.begin(), bytes.end(), data.get());
-  return {std::move(data), bytes.size()};
-}
 
 OrganiserStore::OrganiserStore(FileSystem& fs, std::string dataFilePath)
     : fs_(&fs), path_(std::move(dataFilePath)) {}
