@@ -2,16 +2,20 @@
 
 namespace tovik {
 
+void ReadInto(File& file, char* out, size_t n, size_t& got) {
+  while (got < n) {
+    const size_t k = file.Read(out + got, n - got);
+    if (k == 0) return;  // the file ended, or shrank under us
+    got += k;
+  }
+}
+
 void ReadUpTo(File& file, size_t n, std::string& out) {
   const size_t start = out.size();
   out.resize(start + n);
   size_t got = 0;
   try {
-    while (got < n) {
-      const size_t k = file.Read(out.data() + start + got, n - got);
-      if (k == 0) break;  // the file ended, or shrank under us
-      got += k;
-    }
+    ReadInto(file, out.data() + start, n, got);
   } catch (const IoError&) {
     out.resize(start + got);
     throw;

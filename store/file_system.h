@@ -55,6 +55,9 @@ class FileSystem {
   virtual void Pause(int milliseconds) = 0;
 };
 
+// Reads into out[got, n) until it is full or the file ends. `got` counts the
+// bytes as they come, so it is right when a read error is thrown.
+void ReadInto(File& file, char* out, size_t n, size_t& got);
 // Appends up to n bytes from the file's position to `out`, fewer where the
 // file ends; on a read error `out` keeps what was read before it.
 void ReadUpTo(File& file, size_t n, std::string& out);

@@ -42,17 +42,13 @@ SharedBytes ReadToEnd(File& file, uint64_t position) {
   std::shared_ptr<char[]> data(new char[capacity]);
   size_t have = 0;
   try {
-    for (;;) {
-      if (have == capacity) {
-        const size_t bigger = capacity * 2;
-        std::shared_ptr<char[]> grown(new char[bigger]);
-        std::copy(data.get(), data.get() + have, grown.get());
-        data = std::move(grown);
-        capacity = bigger;
-      }
-      const size_t got = file.Read(data.get() + have, capacity - have);
-      if (got == 0) break;
-      have += got;
+    ReadInto(file, data.get(), capacity, have);
+    while (have == capacity) {  // the file grew while it was read
+      std::shared_ptr<char[]> grown(new char[capacity * 2]);
+      std::copy(data.get(), data.get() + have, grown.get());
+      data = std::move(grown);
+      capacity *= 2;
+      ReadInto(file, data.get(), capacity, have);
     }
   } catch (const IoError&) {  // what could not be read stays unread
   }
