@@ -177,9 +177,8 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
     saveHeader();
   }
 
-  store.DecodeSections(file ? ReadToEnd(*file, kSectionsOffset)
-                            : SharedBytes::CopyOf(std::string_view(head).substr(
-                                  std::min(head.size(), kSectionsOffset))));
+  // A file just created, or one that could not be opened, has no records.
+  if (file) store.DecodeSections(ReadToEnd(*file, kSectionsOffset));
   return store;
 }
 

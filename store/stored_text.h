@@ -14,7 +14,6 @@ struct SharedBytes {
   size_t size = 0;
 
   std::string_view view() const { return {data.get(), size}; }
-  static SharedBytes CopyOf(std::string_view bytes);
 };
 
 // A stored text's bytes, its closing NUL included: a view into the store's
@@ -28,11 +27,11 @@ class StoredText {
   static StoredText Loaded(std::string_view bytes) {
     StoredText t;
     t.loaded_ = bytes;
-    t.isLoaded_ = true;
     return t;
   }
 
-  std::string_view bytes() const { return isLoaded_ ? loaded_ : std::string_view(owned_); }
+  // An empty loaded text reads the same as an empty owned one.
+  std::string_view bytes() const { return loaded_.data() ? loaded_ : std::string_view(owned_); }
   operator std::string_view() const { return bytes(); }
   size_t size() const { return bytes().size(); }
   bool empty() const { return size() == 0; }
@@ -43,7 +42,6 @@ class StoredText {
  private:
   std::string_view loaded_;
   std::string owned_;
-  bool isLoaded_ = false;
 };
 
 }  // namespace tovik

@@ -1,6 +1,9 @@
 // The byte layout and the in-memory store operations.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "store/store_file.h"
 #include "tests/unit/data_file_builder.h"
 #include "tests/unit/store_test_support.h"
@@ -274,7 +277,10 @@ TEST(FileReadingTest, MatchesDecodingFromMemory) {
   fs.Put(testing::kDataPath, file.bytes());
   const OrganiserStore streamed = LoadStore(testing::kDataPath, fs, platform);
   OrganiserStore inMemory(fs, testing::kDataPath);
-  inMemory.DecodeSections(SharedBytes::CopyOf(file.bytes().substr(kSectionsOffset)));
+  const std::string sections = file.bytes().substr(kSectionsOffset);
+  std::shared_ptr<char[]> copy(new char[sections.size()]);
+  std::copy(sections.begin(), sections.end(), copy.get());
+  inMemory.DecodeSections({std::move(copy), sections.size()});
   ASSERT_GT(file.bytes().size(), 900000u);
   ASSERT_EQ(streamed.AppointmentCount(), 1500u);
   for (size_t i = 0; i < 1500; ++i) {
