@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <set>
 
 #include "store/data_file.h"
 
@@ -59,18 +58,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    // With --benchmark_repetitions the median stands for the runs; a single
-    // run stands for itself.
+    // Aggregates are reported after the runs, so with --benchmark_repetitions
+    // the median takes the place of the runs; a single run stands for itself.
     for (const Run& r : runs) {
-      const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-      if (r.run_type != Run::RT_Iteration && !median) continue;
-      if (median) medians.insert(r.run_name.function_name);
-      if (median || medians.count(r.run_name.function_name) == 0)
+      if (r.run_type == Run::RT_Iteration ||
+          (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median"))
         times[r.run_name.function_name] = r.GetAdjustedRealTime();
     }
   }
   std::map<std::string, double> times;
-  std::set<std::string> medians;
 };
 }  // namespace
 
