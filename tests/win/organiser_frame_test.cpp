@@ -209,6 +209,13 @@ class OrganiserFrame : public ::testing::Test {
     Pump();
   }
 
+  // An edit box on one of the organiser's panels, standing in for a page's
+  // editor; the default place is the diary box's.
+  HWND PanelEditor(const char* panel, int x = 6, int y = 179, int width = 100, int height = 40) {
+    return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, x, y, width, height,
+                           main_->PanelNamed(panel)->hwnd(), nullptr, nullptr, nullptr);
+  }
+
   std::wstring ReminderPath() const {
     return Utf8ToWide(main_->Location().ProgramFolder) + L"ChkTovik.exe";
   }
@@ -426,11 +433,8 @@ TEST_F(OrganiserFrame, ExitSavesTheSectionsBeforeTheWindowCloses) {
 // the focus to the year box first, so the focused editor stores its edit.
 TEST_F(OrganiserFrame, CloseBoxMovesTheFocusToTheYearBoxFirst) {
   TTovikMain& main = Start();
-  const HWND panel = main.PanelNamed("pnlAftaleKalender")->hwnd();
-  const HWND editor = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
-                                      panel, nullptr, nullptr, nullptr);
-  const HWND yearBox = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 99, 52, 35, 19,
-                                       panel, nullptr, nullptr, nullptr);
+  const HWND editor = PanelEditor("pnlAftaleKalender");
+  const HWND yearBox = PanelEditor("pnlAftaleKalender", 99, 52, 35, 19);
   main.RegisterControl("edtShowYear", yearBox);
   HWND focusAtCommit = nullptr;
   main.Focus().SetExitHandler(editor, "memAppDiary", [&] { focusAtCommit = GetFocus(); });
@@ -444,9 +448,7 @@ TEST_F(OrganiserFrame, CloseBoxMovesTheFocusToTheYearBoxFirst) {
 
 TEST_F(OrganiserFrame, ExitHandlersRunOnlyForFocusMovesInsideTheWindow) {
   TTovikMain& main = Start();
-  const HWND panel = main.PanelNamed("pnlAftaleKalender")->hwnd();
-  const HWND editor = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
-                                      panel, nullptr, nullptr, nullptr);
+  const HWND editor = PanelEditor("pnlAftaleKalender");
   int commits = 0;
   main.Focus().SetExitHandler(editor, "memAppDiary", [&] { ++commits; });
   SetFocus(editor);
@@ -467,9 +469,7 @@ TEST_F(OrganiserFrame, ExitHandlersRunOnlyForFocusMovesInsideTheWindow) {
 
 TEST_F(OrganiserFrame, ReturnFromTheAboutBoxRunsTheActivationSteps) {
   TTovikMain& main = Start();
-  const HWND panel = main.PanelNamed("pnlOpgaver")->hwnd();
-  const HWND noteBox = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 30, 100, 40,
-                                       panel, nullptr, nullptr, nullptr);
+  const HWND noteBox = PanelEditor("pnlOpgaver", 6, 30);
   int commits = 0;
   main.Focus().SetExitHandler(noteBox, "memTodoNotes", [&] { ++commits; });
   main.SelectPage(TTovikMain::kNotesPage);
@@ -533,9 +533,7 @@ TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
     EXPECT_EQ(opened_.back().rfind(L"file:///", 0), 0u);
   }
   // F1 on a control with a help context, as the pages will set them.
-  const HWND editor =
-      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
-                      main.PanelNamed("pnlAftaleKalender")->hwnd(), nullptr, nullptr, nullptr);
+  const HWND editor = PanelEditor("pnlAftaleKalender");
   SetWindowContextHelpId(editor, 104);
   SetFocus(editor);
   Run(Command::HelpOnFocus);
@@ -548,9 +546,7 @@ TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
 
 TEST_F(OrganiserFrame, WhatIsOpensTheTopicOfTheNextClickedControl) {
   TTovikMain& main = Start();
-  const HWND editor =
-      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 6, 179, 100, 40,
-                      main.PanelNamed("pnlAftaleKalender")->hwnd(), nullptr, nullptr, nullptr);
+  const HWND editor = PanelEditor("pnlAftaleKalender");
   SetWindowContextHelpId(editor, 4);
   Run(Command::WhatIs);
   EXPECT_EQ(GetCapture(), main.hwnd());

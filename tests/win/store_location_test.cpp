@@ -152,12 +152,20 @@ TEST(FirstStartTest, CreatesTheFileAndSettlesItsHeaderFromTheLocale) {
   EXPECT_TRUE(store.LocalDataFile);
 }
 
-TEST(SaveTest, FileHeldWithoutDeleteSharingIsRewrittenInPlace) {
-  const std::string path = ProgramFolder() + "Held.dat";
+// A new data file in the program folder, loaded through the real seams.
+class SaveTest : public ::testing::Test {
+ protected:
+  OrganiserStore Load() {
+    WriteFile(path, NewFileImage(40000, 0));
+    return LoadStore(path, fs, platform);
+  }
+  const std::string path = ProgramFolder() + "Saved.dat";
   Win32FileSystem fs;
-  WriteFile(path, NewFileImage(40000, 0));
   Win32StorePlatform platform;
-  OrganiserStore store = LoadStore(path, fs, platform);
+};
+
+TEST_F(SaveTest, FileHeldWithoutDeleteSharingIsRewrittenInPlace) {
+  OrganiserStore store = Load();
   const HANDLE holder = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
@@ -169,12 +177,8 @@ TEST(SaveTest, FileHeldWithoutDeleteSharingIsRewrittenInPlace) {
   EXPECT_FALSE(Exists(path + ".tmp"));
 }
 
-TEST(SaveTest, SharedReadersDoNotStopTheSwap) {
-  const std::string path = ProgramFolder() + "Shared.dat";
-  Win32FileSystem fs;
-  WriteFile(path, NewFileImage(40000, 0));
-  Win32StorePlatform platform;
-  OrganiserStore store = LoadStore(path, fs, platform);
+TEST_F(SaveTest, SharedReadersDoNotStopTheSwap) {
+  OrganiserStore store = Load();
   auto reader = fs.Open(path, OpenMode::ExistingRead);  // as the reminder opens it
   store.StoreNotePage(2, "swapped");
   reader.reset();
