@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 
 namespace tovik {
 

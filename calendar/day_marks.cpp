@@ -1,6 +1,6 @@
 #include "calendar/day_marks.h"
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 #include "store/organiser_store.h"
 
 namespace tovik {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/day_number.h"
 #include "calendar/date_format.h"
-#include "calendar/day_number.h"
 
 namespace tovik {
 

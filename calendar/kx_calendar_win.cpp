@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/fonts_win.h"
+
 namespace tovik {
 
 namespace {
@@ -33,14 +35,12 @@ TkxCalendar::TkxCalendar(const CreateArgs& args)
       dateValue_(args.dateValue.value_or(Today())),
       readOnly_(args.readOnly),
       startOfWeek_(args.startOfWeek) {
-  const HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(args.fontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  font_ = ui::GdiObject<HFONT>(CreateFontW(height, 0, 0, 0, args.boldFont ? FW_BOLD : FW_NORMAL,
-                                           FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                           DEFAULT_PITCH | FF_DONTCARE, L"MS Shell Dlg 2"));
-  CreateGrid(kClassName, args.parent, args.bounds, args.id);
+  font_ = ui::MakeFont({.points = args.fontPoints, .bold = args.boldFont});
+  CreateGrid({.className = kClassName,
+              .name = args.name,
+              .parent = args.parent,
+              .bounds = args.bounds,
+              .id = args.id});
   SetFont(font_);
   SetColor(ui::ResolveColor(args.color));
   LayOutMonth();

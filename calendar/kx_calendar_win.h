@@ -6,8 +6,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 #include "calendar/month_layout.h"
 #include "ui/colors_win.h"
 #include "ui/gdi_win.h"
@@ -22,6 +23,7 @@ namespace tovik {
 class TkxCalendar : public ui::Grid {
  public:
   struct CreateArgs {
+    std::string_view name = "cdrCalender";
     HWND parent = nullptr;
     // As designed on the organiser's calendar page.
     RECT bounds{154, 48, 154 + 176, 48 + 93};

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 
 namespace tovik {
 

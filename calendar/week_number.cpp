@@ -1,6 +1,6 @@
 #include "calendar/week_number.h"
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 
 namespace tovik {
 

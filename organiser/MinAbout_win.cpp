@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "organiser/fonts_win.h"
-#include "shared/unhandled_error_win.h"
+#include "ui/fonts_win.h"
+#include "ui/unhandled_error_win.h"
 
 namespace tovik {
 
@@ -19,26 +19,30 @@ void Place(HWND control, int left, int top, int width, int height) {
 
 TFormAbout::TFormAbout(CreateArgs args)
     : args_(std::move(args)),
-      titleFont_(MakeFont({.points = 18, .bold = true})),
-      linkFont_(MakeFont({.underline = true})),
-      boldFont_(MakeFont({.bold = true})),
+      titleFont_(ui::MakeFont({.points = 18, .bold = true})),
+      linkFont_(ui::MakeFont({.underline = true})),
+      boldFont_(ui::MakeFont({.bold = true})),
       brush_(GetSysColor(COLOR_BTNFACE)) {
   // Centred on the screen, on top of other windows, resizable within limits,
   // and without the buttons of a system menu.
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kDesignSize.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kDesignSize.cy) / 2;
-  CreateOwnWindow(L"TFormAbout", 0, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN,
-                  WS_EX_TOPMOST | WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, args_.owner,
-                  Bounds(left, top, kDesignSize.cx, kDesignSize.cy), 0);
-  SetWindowTextW(hwnd(), L"About Tovik");
+  CreateOwnWindow({.className = L"TFormAbout",
+                   .name = "FormAbout",
+                   .style = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN,
+                   .exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME,
+                   .parent = args_.owner,
+                   .bounds = ui::Bounds(left, top, kDesignSize.cx, kDesignSize.cy),
+                   .text = L"About Tovik"});
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(args_.font), FALSE);
   CreateControls();
   LayOut();
 }
 
 void TFormAbout::CreateControls() {
-  pnlAbout_ = std::make_unique<Panel>(Panel::CreateArgs{.parent = hwnd(), .font = args_.font});
-  Panel& upper = *pnlAbout_;
+  pnlAbout_ =
+      std::make_unique<ui::Panel>(ui::Panel::CreateArgs{.parent = hwnd(), .font = args_.font});
+  ui::Panel& upper = *pnlAbout_;
   icon_ = upper.AddLabel({.style = SS_ICON});
   SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_APPLICATION)),
                0);
@@ -51,8 +55,9 @@ void TFormAbout::CreateControls() {
                               .id = kLinkId,
                               .link = true});
 
-  pnlPaths_ = std::make_unique<Panel>(Panel::CreateArgs{.parent = hwnd(), .font = args_.font});
-  Panel& lower = *pnlPaths_;
+  pnlPaths_ =
+      std::make_unique<ui::Panel>(ui::Panel::CreateArgs{.parent = hwnd(), .font = args_.font});
+  ui::Panel& lower = *pnlPaths_;
   dataPathRootLabel_ = lower.AddLabel({.text = L"Data path :"});
   dataFileLabel_ = lower.AddLabel({.text = L"Tovik.dat :"});
   // Filled once: the paths of this run do not change.

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "organiser/panel_win.h"
 #include "ui/gdi_win.h"
+#include "ui/panel_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
@@ -56,8 +56,8 @@ class TFormAbout : public ui::Window {
   ui::GdiObject<HFONT> linkFont_;
   ui::GdiObject<HFONT> boldFont_;
   ui::SolidBrush brush_;
-  std::unique_ptr<Panel> pnlAbout_;
-  std::unique_ptr<Panel> pnlPaths_;
+  std::unique_ptr<ui::Panel> pnlAbout_;
+  std::unique_ptr<ui::Panel> pnlPaths_;
   HWND productName_ = nullptr;
   HWND version_ = nullptr;
   HWND visitUs_ = nullptr;

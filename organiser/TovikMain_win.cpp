@@ -5,15 +5,16 @@
 
 #include <utility>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
+#include "base/file_system_win.h"
+#include "base/system_win.h"
+#include "base/wide_text_win.h"
 #include "organiser/color_dialog_win.h"
-#include "organiser/fonts_win.h"
 #include "organiser/help_topics.h"
 #include "shared/data_location_win.h"
-#include "shared/wide_text_win.h"
-#include "store/file_system_win.h"
 #include "store/store_file.h"
 #include "store/store_platform_win.h"
+#include "ui/fonts_win.h"
 
 namespace tovik {
 
@@ -39,7 +40,7 @@ RECT CentredWindowRect() {
   const int height = r.bottom - r.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return Bounds(left, top, width, height);
+  return ui::Bounds(left, top, width, height);
 }
 
 bool IsOwnProcessWindow(HWND window) {
@@ -58,13 +59,17 @@ void ShellOpen(const std::wstring& address) {
 
 TTovikMain::TTovikMain(Seams seams)
     : seams_(std::move(seams)),
-      font_(MakeFont({})),
-      titleFont_(MakeFont({.points = 14, .bold = true})) {
+      font_(ui::MakeFont({})),
+      titleFont_(ui::MakeFont({.points = 14, .bold = true})) {
   if (!seams_.fileSystem) seams_.fileSystem = std::make_unique<Win32FileSystem>();
   if (!seams_.openAddress) seams_.openAddress = ShellOpen;
   const RECT bounds = CentredWindowRect();
-  CreateOwnWindow(L"TTovikMain", 0, kStyle, WS_EX_CONTROLPARENT, nullptr, bounds, 0);
-  SetWindowTextW(hwnd(), kTitle);
+  CreateOwnWindow({.className = L"TTovikMain",
+                   .name = "TovikMain",
+                   .style = kStyle,
+                   .exStyle = WS_EX_CONTROLPARENT,
+                   .bounds = bounds,
+                   .text = kTitle});
   SetMenu(hwnd(), menu_.Handle());
   // A menu bar that wraps takes more than one line; the client area keeps its size.
   RECT client;
@@ -76,7 +81,7 @@ TTovikMain::TTovikMain(Seams seams)
   }
   const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  focus_ = std::make_unique<FocusTracker>(hwnd());
+  focus_ = std::make_unique<ui::FocusTracker>(hwnd());
   CreateControls();
 }
 
@@ -89,10 +94,10 @@ void TTovikMain::CreateControls() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
                              0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
 
-  pnlTop_ = std::make_unique<Panel>(Panel::CreateArgs{
-      .parent = hwnd(), .bounds = Bounds(0, 0, kClientWidth, kTopPanelHeight), .font = font_});
+  pnlTop_ = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
+      .parent = hwnd(), .bounds = ui::Bounds(0, 0, kClientWidth, kTopPanelHeight), .font = font_});
   RegisterControl("lblTovikNameVersion", pnlTop_->AddLabel({.text = L"Tovik 5.63",
-                                                            .bounds = Bounds(8, 4, 240, 25),
+                                                            .bounds = ui::Bounds(8, 4, 240, 25),
                                                             .font = titleFont_}));
 
   const int pageTop = kTopPanelHeight;
@@ -104,16 +109,16 @@ void TTovikMain::CreateControls() {
   SendMessageW(pgcTop_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
   CreatePages();
 
-  pnlBottom_ = std::make_unique<Panel>(Panel::CreateArgs{
+  pnlBottom_ = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
       .parent = hwnd(),
-      .bounds = Bounds(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight),
+      .bounds = ui::Bounds(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight),
       .font = font_});
   RegisterControl("lblWhenDoneExit", pnlBottom_->AddLabel({.text = L"And when you are done",
-                                                           .bounds = Bounds(8, 6, 240, 14),
+                                                           .bounds = ui::Bounds(8, 6, 240, 14),
                                                            .style = SS_RIGHT}));
   RegisterControl("btnExit", pnlBottom_->AddControl(L"BUTTON", L"&Exit",
                                                     WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                                    Bounds(256, 2, 81, 22), kExitButtonId));
+                                                    ui::Bounds(256, 2, 81, 22), kExitButtonId));
 }
 
 // Each page is a tab of pgcTop with one panel filling it; the notes page's
@@ -135,15 +140,16 @@ void TTovikMain::CreatePages() {
   for (int i = 0; i < 3; ++i) {
     // Pages sit above the tab control, as its siblings, so that their
     // controls report to this window.
-    pages_[i] =
-        std::make_unique<Panel>(Panel::CreateArgs{.parent = hwnd(), .bounds = area, .font = font_});
-    pagePanels_[i] = std::make_unique<Panel>(
-        Panel::CreateArgs{.parent = pages_[i]->hwnd(), .bounds = Bounds(0, 0, width, height)});
+    pages_[i] = std::make_unique<ui::Panel>(
+        ui::Panel::CreateArgs{.parent = hwnd(), .bounds = area, .font = font_});
+    pagePanels_[i] = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
+        .parent = pages_[i]->hwnd(), .bounds = ui::Bounds(0, 0, width, height)});
     SetWindowPos(pages_[i]->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
   // pnlTasksInner keeps its designed margins inside pnlOpgaver.
-  pnlTasksInner_ = std::make_unique<Panel>(Panel::CreateArgs{
-      .parent = pagePanels_[kNotesPage]->hwnd(), .bounds = Bounds(6, 23, width - 12, height - 48)});
+  pnlTasksInner_ = std::make_unique<ui::Panel>(
+      ui::Panel::CreateArgs{.parent = pagePanels_[kNotesPage]->hwnd(),
+                            .bounds = ui::Bounds(6, 23, width - 12, height - 48)});
 
   // At its designed place on the calendar page, showing today.
   TkxCalendar::CreateArgs calendar;
@@ -154,7 +160,7 @@ void TTovikMain::CreatePages() {
   UpdatePageVisibility();
 }
 
-Panel* TTovikMain::PanelNamed(std::string_view name) const {
+ui::Panel* TTovikMain::PanelNamed(std::string_view name) const {
   if (name == "pnlTop") return pnlTop_.get();
   if (name == "pnlBottom") return pnlBottom_.get();
   if (name == "pnlTasksInner") return pnlTasksInner_.get();
@@ -246,7 +252,7 @@ bool TTovikMain::RunCreationSteps() {
   log_.SetLogFile(location_.DataRoot + "Tovik.log");
   installMutex_ = std::make_unique<InstallMutex>();
   guard_ = std::make_unique<TzqWinFormInstanceControl>(hwnd(), kOrganiserInstanceCaption, true);
-  guard_->SetInstanceKey(TzqWinFormInstanceControl::ExecutablePath());
+  guard_->SetInstanceKey(Utf8ToWide(ExecutablePath()));
   guard_->SetMaxInstances(0);
   guard_->CheckInstances();
   options_ = ReadRegistryOptions(options_);

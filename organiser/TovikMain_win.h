@@ -9,23 +9,23 @@
 #include <string>
 #include <string_view>
 
+#include "base/file_system.h"
 #include "calendar/kx_calendar_win.h"
 #include "organiser/MinAbout_win.h"
 #include "organiser/activation_rule.h"
 #include "organiser/commands.h"
-#include "organiser/focus_tracker_win.h"
 #include "organiser/language_texts.h"
 #include "organiser/menu_win.h"
-#include "organiser/panel_win.h"
 #include "organiser/registry_options_win.h"
 #include "shared/data_location.h"
 #include "shared/install_mutex_win.h"
 #include "shared/instance_control_win.h"
 #include "shared/logging_win.h"
 #include "shared/unhandled_error_win.h"
-#include "store/file_system.h"
 #include "store/organiser_store.h"
+#include "ui/focus_tracker_win.h"
 #include "ui/gdi_win.h"
+#include "ui/panel_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
@@ -75,10 +75,10 @@ class TTovikMain : public ui::Window {
   const RegistryOptions& Options() const { return options_; }
   TFormAbout* About() { return about_.get(); }
   TkxCalendar& Calendar() { return *calendar_; }
-  FocusTracker& Focus() { return *focus_; }
+  ui::FocusTracker& Focus() { return *focus_; }
 
   // The panels and pages by their names ("pnlTop", "psEvents", "pnlTasksInner").
-  Panel* PanelNamed(std::string_view name) const;
+  ui::Panel* PanelNamed(std::string_view name) const;
   // The tab index of a page name, or -1.
   static int PageIndex(std::string_view name);
   int ActivePage() const;
@@ -166,19 +166,19 @@ class TTovikMain : public ui::Window {
   std::unique_ptr<TzqWinFormInstanceControl> guard_;
   RegistryOptions options_;
   ActivationRule activation_;
-  std::unique_ptr<FocusTracker> focus_;
+  std::unique_ptr<ui::FocusTracker> focus_;
   std::unique_ptr<TFormAbout> about_;
   MainMenuBar menu_;
 
   ui::GdiObject<HFONT> font_;
   ui::GdiObject<HFONT> titleFont_;
-  std::unique_ptr<Panel> pnlTop_;
-  std::unique_ptr<Panel> pnlBottom_;
+  std::unique_ptr<ui::Panel> pnlTop_;
+  std::unique_ptr<ui::Panel> pnlBottom_;
   HWND pgcTop_ = nullptr;
-  std::array<std::unique_ptr<Panel>, 3> pages_;  // psAppointments, psEvents, psTodos
-  std::array<std::unique_ptr<Panel>, 3>
+  std::array<std::unique_ptr<ui::Panel>, 3> pages_;  // psAppointments, psEvents, psTodos
+  std::array<std::unique_ptr<ui::Panel>, 3>
       pagePanels_;  // pnlAftaleKalender, pnlBegivenheder, pnlOpgaver
-  std::unique_ptr<Panel> pnlTasksInner_;
+  std::unique_ptr<ui::Panel> pnlTasksInner_;
   std::unique_ptr<TkxCalendar> calendar_;
   HWND tooltip_ = nullptr;
   std::map<std::string, HWND, std::less<>> controls_;

@@ -3,8 +3,8 @@
 // commctrl.h needs windows.h first
 #include <commctrl.h>
 
+#include "base/wide_text_win.h"
 #include "organiser/TovikMain_win.h"
-#include "shared/wide_text_win.h"
 
 namespace tovik {
 
@@ -100,7 +100,7 @@ void TTovikMain::ApplyColors() {
   const int32_t color = store_->BackgroundColor;
   const int32_t fontColor = store_->FontColor;
   if (about_) about_->SetColors(color, fontColor);
-  for (Panel* panel : {pnlTop_.get(), pnlBottom_.get(), pnlTasksInner_.get()}) {
+  for (ui::Panel* panel : {pnlTop_.get(), pnlBottom_.get(), pnlTasksInner_.get()}) {
     panel->SetColors(color, fontColor);
   }
   for (const auto& panel : pagePanels_) panel->SetColors(color, fontColor);

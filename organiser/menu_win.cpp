@@ -1,6 +1,6 @@
 #include "organiser/menu_win.h"
 
-#include "shared/wide_text_win.h"
+#include "base/wide_text_win.h"
 
 namespace tovik {
 

@@ -4,13 +4,17 @@
 #include <array>
 #include <string_view>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
+#include "base/file_system_win.h"
+#include "base/system_win.h"
+#include "base/wide_text_win.h"
 #include "reminder/day_texts.h"
 #include "reminder/reminder_language.h"
 #include "shared/data_location_win.h"
-#include "shared/unhandled_error_win.h"
-#include "shared/wide_text_win.h"
-#include "store/file_system_win.h"
+#include "shared/registry_names.h"
+#include "ui/fonts_win.h"
+#include "ui/registry_key_win.h"
+#include "ui/unhandled_error_win.h"
 
 namespace tovik {
 
@@ -21,19 +25,6 @@ constexpr char kSender[] = "ChkTovikMain";
 
 std::string AnsiToUtf8(std::string_view text) {
   return WideToUtf8(AnsiToWide(text));
-}
-
-ui::GdiObject<HFONT> MakeFont(int height, int weight) {
-  return ui::GdiObject<HFONT>(CreateFontW(
-      height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
-}
-
-int PointsToPixels(int points) {
-  HDC screen = GetDC(nullptr);
-  const int pixels = MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  return pixels;
 }
 
 enum class FontKind { Normal, Bold, Heading };
@@ -102,41 +93,12 @@ RECT PlaceOf(HWND control) {
   return place;
 }
 
-// Closes the key it opened.
-class RegistryKey {
- public:
-  RegistryKey(HKEY root, const wchar_t* path) {
-    // Opened with creation allowed, as the organiser does: the key exists afterwards.
-    if (RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_READ, nullptr, &key_, nullptr) !=
-        ERROR_SUCCESS)
-      key_ = nullptr;
-  }
-  ~RegistryKey() {
-    if (key_ != nullptr) RegCloseKey(key_);
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-
-  std::optional<DWORD> ReadDword(const wchar_t* name) const {
-    if (key_ == nullptr) return std::nullopt;
-    DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-            ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof value)
-      return std::nullopt;
-    return value;
-  }
-
- private:
-  HKEY key_ = nullptr;
-};
 }  // namespace
 
 int ReadLookAheadDays() {
-  const auto extended =
-      RegistryKey(HKEY_CURRENT_USER, L"Software\\Brakvel\\Tovik").ReadDword(L"ExtendedLookAhead");
+  // Opened with creation allowed, as the organiser does: the key exists afterwards.
+  const auto key = ui::RegistryKey::OpenOrCreate(kOptionsKey, KEY_READ);
+  const auto extended = key.IsOpen() ? key.ReadDword(kExtendedLookAheadValue) : std::nullopt;
   return extended.value_or(0) != 0 ? kExtendedLookAhead : kShortLookAhead;
 }
 
@@ -182,13 +144,16 @@ bool TChkTovikMain::CreateFor(ReminderSelection selection) {
   backgroundColor_ = ui::ResolveColor(selection_.Data.BackgroundColor);
   fontColor_ = ui::ResolveColor(selection_.Data.FontColor);
   background_ = ui::SolidBrush(backgroundColor_);
-  CreateOwnWindow(kReminderClassName, 0, style, 0, nullptr, {x, y, x + width, y + height}, 0);
-  SetWindowTextW(hwnd(), kReminderTitle);
+  CreateOwnWindow({.className = kReminderClassName,
+                   .name = kSender,
+                   .style = style,
+                   .bounds = {x, y, x + width, y + height},
+                   .text = kReminderTitle});
   CreateControls();
 
   instanceGuard_ =
       std::make_unique<TzqWinFormInstanceControl>(hwnd(), kReminderInstanceCaption, false);
-  instanceGuard_->SetInstanceKey(TzqWinFormInstanceControl::ExecutablePath());
+  instanceGuard_->SetInstanceKey(Utf8ToWide(ExecutablePath()));
   instanceGuard_->SetMaxInstances(0);
   instanceGuard_->CheckInstances();
   return instanceGuard_->IsFirstInstance();
@@ -201,10 +166,9 @@ void TChkTovikMain::LogDamage() {
 }
 
 void TChkTovikMain::CreateControls() {
-  const int pointSize = PointsToPixels(8);
-  font_ = MakeFont(-pointSize, FW_NORMAL);
-  boldFont_ = MakeFont(-pointSize, FW_BOLD);
-  headingFont_ = MakeFont(-16, FW_BOLD);
+  font_ = ui::MakeFont({});
+  boldFont_ = ui::MakeFont({.bold = true});
+  headingFont_ = ui::MakeFont({.pixels = 16, .bold = true});
   for (const ControlDesign& design : kControls) {
     HWND control = CreateWindowExW(design.exStyle, design.windowClass, L"", design.style, design.x,
                                    design.y, design.width, design.height, hwnd(),

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_system.h"
 #include "reminder/due_list.h"
-#include "store/file_system.h"
 
 namespace tovik {
 

@@ -1,6 +1,6 @@
 #include "reminder/event_date.h"
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 
 namespace tovik {
 

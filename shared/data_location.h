@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "store/file_system.h"
+#include "base/file_system.h"
 
 namespace tovik {
 

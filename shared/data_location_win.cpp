@@ -4,9 +4,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "shared/wide_text_win.h"
-#include "store/file_system.h"
-#include "store/file_system_win.h"
+#include "base/file_system.h"
+#include "base/file_system_win.h"
+#include "base/wide_text_win.h"
 
 namespace tovik {
 
@@ -75,18 +75,6 @@ bool Win32DataLocationPlatform::AskYesNo(const std::string& text) {
 
 void Win32DataLocationPlatform::ShowMessage(const std::string& text) {
   MessageBoxW(nullptr, Utf8ToWide(text).c_str(), title_.c_str(), MB_OK | MB_TASKMODAL);
-}
-
-std::string ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      return WideToUtf8(path);
-    }
-    path.resize(path.size() * 2);
-  }
 }
 
 }  // namespace tovik

@@ -20,7 +20,4 @@ class Win32DataLocationPlatform : public DataLocationPlatform {
   std::wstring title_;
 };
 
-// The full path of the running executable, as UTF-8.
-std::string ExecutablePath();
-
 }  // namespace tovik

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "shared/unhandled_error_win.h"
+#include "ui/unhandled_error_win.h"
 
 namespace tovik {
 namespace {
@@ -12,75 +12,32 @@ constexpr wchar_t kGuardClassName[] = L"TzqWinFormInstanceControl";
 // Class names, window texts and atom texts are read up to this many characters.
 constexpr int kTextLimit = 254;
 
-void RegisterGuardClass(WNDPROC windowProc) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (GetClassInfoExW(instance, kGuardClassName, &windowClass)) return;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kGuardClassName;
-  RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 TzqWinFormInstanceControl::TzqWinFormInstanceControl(HWND owner, std::wstring caption,
                                                      bool checkNow)
     : owner_(owner), caption_(std::move(caption)) {
-  RegisterGuardClass(WindowProc);
-  // Never shown: borderless, disabled, at (-1, -1) with no size.
-  CreateWindowExW(WS_EX_TOOLWINDOW, kGuardClassName, caption_.c_str(), WS_POPUP | WS_DISABLED, -1,
-                  -1, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
+  // Never shown: borderless, disabled, at (-1, -1) with no size. It is
+  // destroyed with its owner.
+  CreateOwnWindow({.className = kGuardClassName,
+                   .name = "zqWinFormInstanceControl",
+                   .style = WS_POPUP | WS_DISABLED,
+                   .exStyle = WS_EX_TOOLWINDOW,
+                   .parent = owner,
+                   .bounds = {-1, -1, -1, -1},
+                   .text = caption_.c_str()});
   if (checkNow) CheckInstances();
 }
 
-TzqWinFormInstanceControl::~TzqWinFormInstanceControl() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-std::wstring TzqWinFormInstanceControl::ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
-LRESULT CALLBACK TzqWinFormInstanceControl::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                                       LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TzqWinFormInstanceControl*>(
-        reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self =
-      reinterpret_cast<TzqWinFormInstanceControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self != nullptr) {
-    try {
-      switch (message) {
-        case kMsgIsSameKey:
-          return self->IsSameKey(static_cast<ATOM>(lParam));
-        case kMsgActivate:
-          self->ActivateOwner();
-          return 0;
-        case WM_NCDESTROY:
-          // Destroyed with its owner: the object must not destroy it again.
-          self->window_ = nullptr;
-          SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-          break;
-      }
-    } catch (...) {
-      HandleUnhandledError("zqWinFormInstanceControl");
+LRESULT TzqWinFormInstanceControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kMsgIsSameKey:
+      return IsSameKey(static_cast<ATOM>(lParam));
+    case kMsgActivate:
+      ActivateOwner();
       return 0;
-    }
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return ui::Window::HandleMessage(message, wParam, lParam);
 }
 
 LRESULT TzqWinFormInstanceControl::IsSameKey(ATOM keyAtom) const {
@@ -110,7 +67,7 @@ BOOL CALLBACK TzqWinFormInstanceControl::CollectMatch(HWND window, LPARAM selfPa
     return TRUE;
   }
   ++self->matchCount_;
-  if (window != self->window_) self->otherWindows_.push_back(window);
+  if (window != self->hwnd()) self->otherWindows_.push_back(window);
   return TRUE;
 }
 

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/window_win.h"
+
 namespace tovik {
 
 // The instance identifiers: the guard window's text for each program.
@@ -18,7 +20,7 @@ inline constexpr UINT kMsgActivate = WM_USER + 3;
 // The single-instance guard: a hidden window of the class
 // "TzqWinFormInstanceControl", through which instances of one program find
 // each other, compare their executables and raise each other.
-class TzqWinFormInstanceControl {
+class TzqWinFormInstanceControl : public ui::Window {
  public:
   // The window exists when the constructor returns, so other instances can
   // find it at once. `owner` is the program's main window, the one that
@@ -26,9 +28,6 @@ class TzqWinFormInstanceControl {
   // destroyed with it. With checkNow, CheckInstances runs at once (with an
   // empty InstanceKey and MaxInstances 1).
   TzqWinFormInstanceControl(HWND owner, std::wstring caption, bool checkNow);
-  ~TzqWinFormInstanceControl();
-  TzqWinFormInstanceControl(const TzqWinFormInstanceControl&) = delete;
-  TzqWinFormInstanceControl& operator=(const TzqWinFormInstanceControl&) = delete;
 
   void SetInstanceKey(std::wstring key) { instanceKey_ = std::move(key); }
   const std::wstring& InstanceKey() const { return instanceKey_; }
@@ -44,19 +43,17 @@ class TzqWinFormInstanceControl {
   // Turns false when a check found that this instance must not run, never back.
   bool IsFirstInstance() const { return isFirstInstance_; }
 
-  HWND Window() const { return window_; }
+  HWND Window() const { return hwnd(); }
 
-  // The full path of the running executable: each program's InstanceKey.
-  static std::wstring ExecutablePath();
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static BOOL CALLBACK CollectMatch(HWND window, LPARAM self);
   LRESULT IsSameKey(ATOM keyAtom) const;
   void ActivateOwner() const;
   void FindOtherInstances();
 
-  HWND window_ = nullptr;
   HWND owner_;
   std::wstring caption_;
   std::wstring instanceKey_;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shared/local_date_time.h"
+#include "base/local_date_time.h"
 
 namespace tovik {
 

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <utility>
 
-#include "shared/wide_text_win.h"
+#include "base/system_win.h"
+#include "base/wide_text_win.h"
 
 namespace tovik {
 namespace {
@@ -20,14 +21,6 @@ std::string NativeDateTime(const SYSTEMTIME& moment) {
   }
   if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &moment, nullptr, time, 128) == 0) time[0] = L'\0';
   return WideToUtf8(std::wstring(date) + L" " + time);
-}
-
-std::string SystemErrorText(DWORD code) {
-  wchar_t text[1024];
-  const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                     text, static_cast<DWORD>(std::size(text)), nullptr);
-  return WideToUtf8(std::wstring_view(text, length));
 }
 
 std::string CurrentDirectory() {

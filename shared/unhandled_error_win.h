@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "shared/logging_win.h"
+#include "ui/unhandled_error_win.h"
 
 namespace tovik {
 
@@ -11,25 +12,15 @@ namespace tovik {
 // standard error box titled with the program's title, and the program goes
 // on. One per program, living as long as its log; it is the path that
 // HandleUnhandledError takes while it exists.
-class UnhandledErrorPath {
+class UnhandledErrorPath : public UnhandledErrorSink {
  public:
   UnhandledErrorPath(TzqLogging& log, std::wstring title);
-  ~UnhandledErrorPath();
-  UnhandledErrorPath(const UnhandledErrorPath&) = delete;
-  UnhandledErrorPath& operator=(const UnhandledErrorPath&) = delete;
-
-  void Handle(std::string_view sender) noexcept;
+  void Handle(std::string_view sender) noexcept override;
 
  private:
   TzqLogging& log_;
   std::wstring title_;
   bool showing_ = false;
-  UnhandledErrorPath* previous_;
 };
-
-// Call inside a catch block wherever Windows calls into the program (window
-// and dialog procedures, callbacks), with the name of the control or window
-// whose handler failed, or empty when no named part of the program is involved.
-void HandleUnhandledError(std::string_view sender) noexcept;
 
 }  // namespace tovik

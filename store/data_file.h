@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/file_system.h"
+#include "base/file_system.h"
 
 // The byte layout of Tovik.dat: packed little-endian records after a fixed
 // header. Shared by the organiser's store and the reminder's reader.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 #include "store/store_file.h"
 
 namespace tovik {
@@ -34,7 +34,6 @@ bool StartsAboveBang(std::string_view text) {
 std::string_view TextOf(std::string_view stored) {
   return stored.substr(0, stored.find('\0'));
 }
-
 
 OrganiserStore::OrganiserStore(FileSystem& fs, std::string dataFilePath)
     : fs_(&fs), path_(std::move(dataFilePath)) {}
@@ -227,7 +226,8 @@ void OrganiserStore::DecodeSections(SharedBytes sections) {
     const auto text = in.Text(ApplyLengthRule(*length));
     if (!text) return;
     if (*month == 0 || *day == 0 || !StartsAboveBang(*text)) continue;
-    if (EventSlots.size() < kEventSlots) EventSlots.push_back({*month, *day, StoredText::Loaded(*text)});
+    if (EventSlots.size() < kEventSlots)
+      EventSlots.push_back({*month, *day, StoredText::Loaded(*text)});
   }
 
   const auto notes = in.U16();

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_system.h"
 #include "store/data_file.h"
-#include "store/file_system.h"
 #include "store/stored_text.h"
 
 namespace tovik {

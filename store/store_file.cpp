@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 
 namespace tovik {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "shared/local_date_time.h"
+#include "base/file_system.h"
+#include "base/local_date_time.h"
 #include "store/data_file.h"
-#include "store/file_system.h"
 #include "store/organiser_store.h"
 
 namespace tovik {

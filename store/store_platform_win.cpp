@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "shared/wide_text_win.h"
+#include "base/wide_text_win.h"
 
 namespace tovik {
 

@@ -6,10 +6,12 @@
 
 namespace tovik::ui {
 
-void Grid::CreateGrid(const wchar_t* className, HWND parent, const RECT& bounds, int id) {
+void Grid::CreateGrid(const WindowArgs& args) {
   row_ = shape_.FixedRows;
-  CreateOwnWindow(className, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                  WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, parent, bounds, id);
+  WindowArgs grid = args;
+  grid.classStyle |= CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+  grid.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+  CreateOwnWindow(grid);
   RECT client;
   GetClientRect(hwnd(), &client);
   OnSize(client.right, client.bottom);

@@ -53,7 +53,8 @@ class Grid : public Window {
 
  protected:
   explicit Grid(const Shape& shape) : shape_(shape) {}
-  void CreateGrid(const wchar_t* className, HWND parent, const RECT& bounds, int id);
+  // Creates the window: a visible child that takes the focus, with double clicks.
+  void CreateGrid(const WindowArgs& args);
 
   virtual bool CanSelectCell(int col, int row);
   // Called after the cell's background is filled and the font, the default

@@ -3,8 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "shared/unhandled_error_win.h"
-#include "shared/wide_text_win.h"
+#include "ui/unhandled_error_win.h"
 
 namespace tovik::ui {
 
@@ -34,14 +33,14 @@ Window::~Window() {
   }
 }
 
-void Window::CreateOwnWindow(const wchar_t* className, UINT classStyle, DWORD style, DWORD exStyle,
-                             HWND parent, const RECT& bounds, int id) {
-  RegisterOnce(className, classStyle, &Window::WindowProc);
-  className_ = WideToUtf8(className);
+void Window::CreateOwnWindow(const WindowArgs& args) {
+  RegisterOnce(args.className, args.classStyle, &Window::WindowProc);
+  name_ = args.name;
   const HMENU childId =
-      (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
-  if (!CreateWindowExW(exStyle, className, L"", style, bounds.left, bounds.top,
-                       bounds.right - bounds.left, bounds.bottom - bounds.top, parent, childId,
+      (args.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)) : nullptr;
+  const RECT& b = args.bounds;
+  if (!CreateWindowExW(args.exStyle, args.className, args.text, args.style, b.left, b.top,
+                       b.right - b.left, b.bottom - b.top, args.parent, childId,
                        GetModuleHandleW(nullptr), this))
     throw std::runtime_error("CreateWindowExW failed");
 }
@@ -65,7 +64,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   try {
     result = self->HandleMessage(message, wParam, lParam);
   } catch (...) {
-    HandleUnhandledError(self->className_);
+    HandleUnhandledError(self->name_);
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

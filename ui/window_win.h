@@ -2,12 +2,29 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace tovik::ui {
 
+// How an own window is made: its class, the component name it answers to,
+// and its place.
+struct WindowArgs {
+  const wchar_t* className = nullptr;
+  // The component's name ("cdrCalender", "pnlTop"), which names the sender
+  // of an error that escapes one of its handlers.
+  std::string_view name = {};
+  UINT classStyle = 0;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  HWND parent = nullptr;  // the owner of a top-level window
+  RECT bounds{};
+  int id = 0;  // a child's identifier
+  const wchar_t* text = L"";
+};
+
 // A C++ object bound to a window of its own registered class. The object
 // owns the window: destroying the object destroys the window, and a window
-// destroyed first (with its parent) detaches itself from the object.
+// destroyed first (with its parent or owner) detaches itself from the object.
 class Window {
  public:
   Window() = default;
@@ -16,12 +33,12 @@ class Window {
   virtual ~Window();
 
   HWND hwnd() const { return hwnd_; }
+  const std::string& Name() const { return name_; }
 
  protected:
   // Registers the class on first use and creates the window; call it from
   // the most derived constructor so that creation messages reach its handler.
-  void CreateOwnWindow(const wchar_t* className, UINT classStyle, DWORD style, DWORD exStyle,
-                       HWND parent, const RECT& bounds, int id);
+  void CreateOwnWindow(const WindowArgs& args);
 
   // Answers WM_ERASEBKGND by filling the whole client area with `brush`.
   LRESULT EraseBackground(WPARAM dc, HBRUSH brush) const;
@@ -32,7 +49,12 @@ class Window {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
-  std::string className_;  // names the sender of an error that escapes a handler
+  std::string name_;
 };
+
+// Left, top, width and height as the designs give them.
+constexpr RECT Bounds(int left, int top, int width, int height) {
+  return RECT{left, top, left + width, top + height};
+}
 
 }  // namespace tovik::ui

@@ -1,6 +1,6 @@
 // The reminder's read and select beside the raw read of the same bytes.
+#include "base/file_system_posix.h"
 #include "reminder/due_selection.h"
-#include "store/file_system_posix.h"
 #include "tests/bench/bench_files.h"
 
 namespace tovik::bench {

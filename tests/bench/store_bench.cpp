@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "store/file_system_posix.h"
+#include "base/file_system_posix.h"
 #include "store/store_file.h"
 #include "tests/bench/bench_files.h"
 

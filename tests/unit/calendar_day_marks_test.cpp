@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/day_number.h"
 #include "calendar/day_marks.h"
-#include "calendar/day_number.h"
 #include "memory_file_system_fake.h"
 #include "store/organiser_store.h"
 
@@ -15,7 +15,8 @@ class DayMarksTest : public ::testing::Test {
         {static_cast<uint16_t>(DayNumberFromDate(year, month, day)), std::string("x")});
   }
   void Event(int month, int day) {
-    store.EventSlots.push_back({static_cast<uint8_t>(month), static_cast<uint8_t>(day), std::string("e")});
+    store.EventSlots.push_back(
+        {static_cast<uint8_t>(month), static_cast<uint8_t>(day), std::string("e")});
   }
   testing::MemoryFileSystem fs;
   OrganiserStore store{fs, "C:\\Tovik.dat"};
@@ -37,7 +38,8 @@ TEST_F(DayMarksTest, DaysOfTheNextMonthFillTheBitsAfterTheMonthsEnd) {
 }
 
 TEST_F(DayMarksTest, MonthsAfterTheLastStorableDay) {
-  store.AppointmentSlots.push_back({static_cast<uint16_t>(kLastStorableDay), std::string("x")});  // 4 June 2079
+  store.AppointmentSlots.push_back(
+      {static_cast<uint16_t>(kLastStorableDay), std::string("x")});  // 4 June 2079
   Event(7, 4);
   EXPECT_EQ(ComputeDayMarks(store, 2079, 6), 1u << 3);
   EXPECT_EQ(ComputeDayMarks(store, 2079, 7), 1u << 3);  // only the yearly event

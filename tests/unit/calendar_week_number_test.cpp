@@ -3,7 +3,7 @@
 #include <ctime>
 #include <string>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 #include "calendar/week_number.h"
 
 namespace tovik {

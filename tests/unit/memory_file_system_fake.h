@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "store/file_system.h"
+#include "base/file_system.h"
 
 namespace tovik::testing {
 
@@ -39,7 +39,7 @@ class MemoryFileSystem : public FileSystem {
   int refuse_replacements = 0;  // how many Replace calls report a sharing violation
   int writes = 0;               // writes and truncations that reached a file
   int paused_ms = 0;
-  size_t unreadable_from = SIZE_MAX;  // reads reaching this offset fail there
+  size_t unreadable_from = SIZE_MAX;   // reads reaching this offset fail there
   std::string appended_at_first_read;  // another writer's bytes, added once
 
  private:

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/day_number.h"
 #include "calendar/date_format.h"
-#include "calendar/day_number.h"
 
 namespace tovik::testing {
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 #include "tests/unit/data_file_builder.h"
 #include "tests/unit/store_test_support.h"
 

@@ -1,6 +1,6 @@
 // locales: en_US.UTF-8 da_DK.UTF-8
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>

@@ -1,10 +1,10 @@
 // locales: en_US.UTF-8 da_DK.UTF-8
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
+#include "base/wide_text_win.h"
 #include "calendar/date_format_win.h"
 #include "calendar/feasts.h"
-#include "shared/wide_text_win.h"
 
 namespace tovik {
 namespace {

@@ -1,8 +1,8 @@
 // The single-instance guard and the install mutex between two processes in one
 // Wine prefix: this test exe starts a copy of itself as the running "first
 // instance" (the FirstInstanceChild case), then plays the second start.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/system_win.h"
+#include "base/wide_text_win.h"
 #include "shared/install_mutex_win.h"
 #include "shared/instance_control_win.h"
 
@@ -122,7 +124,7 @@ TEST(FirstInstanceChild, Run) {
   const InstallMutex mutex;
   EXPECT_TRUE(mutex.HoldsHandle());
   TzqWinFormInstanceControl guard(main, EnvironmentText(L"TOVIK_GUARD_CAPTION"), false);
-  guard.SetInstanceKey(TzqWinFormInstanceControl::ExecutablePath());
+  guard.SetInstanceKey(Utf8ToWide(ExecutablePath()));
   guard.SetMaxInstances(0);
   guard.CheckInstances();
   EXPECT_TRUE(guard.IsFirstInstance());
@@ -148,7 +150,7 @@ bool TakeQuitMessage() {
 // The organiser's steps: an immediate check, then the key check.
 bool OrganiserMayRun() {
   TzqWinFormInstanceControl guard(nullptr, kOrganiserInstanceCaption, true);
-  guard.SetInstanceKey(TzqWinFormInstanceControl::ExecutablePath());
+  guard.SetInstanceKey(Utf8ToWide(ExecutablePath()));
   guard.SetMaxInstances(0);
   guard.CheckInstances();
   return guard.IsFirstInstance();
@@ -157,7 +159,7 @@ bool OrganiserMayRun() {
 // The reminder's steps: only the key check.
 bool ReminderMayRun() {
   TzqWinFormInstanceControl guard(nullptr, kReminderInstanceCaption, false);
-  guard.SetInstanceKey(TzqWinFormInstanceControl::ExecutablePath());
+  guard.SetInstanceKey(Utf8ToWide(ExecutablePath()));
   guard.SetMaxInstances(0);
   guard.CheckInstances();
   return guard.IsFirstInstance();
@@ -195,7 +197,7 @@ TEST(InstanceGuard, IsSameKeyComparesTheAtomTextExactly) {
   FirstInstance first({});
   const HWND guard = FindWindowW(L"TzqWinFormInstanceControl", kOrganiserInstanceCaption);
   ASSERT_NE(guard, nullptr);
-  std::wstring sameKey = TzqWinFormInstanceControl::ExecutablePath();
+  std::wstring sameKey = Utf8ToWide(ExecutablePath());
   std::wstring otherCase = sameKey;
   for (wchar_t& c : otherCase) c = static_cast<wchar_t>(towlower(c));
   ASSERT_NE(otherCase, sameKey);

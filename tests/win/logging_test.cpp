@@ -2,8 +2,8 @@
 // The log under Windows: what the records say about the process, how the log
 // file grows, and the unhandled-error path. Runs from its own empty program
 // folder, which holds every file the tests write.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -18,9 +18,9 @@
 #include <thread>
 #include <vector>
 
+#include "base/wide_text_win.h"
 #include "shared/logging_win.h"
 #include "shared/unhandled_error_win.h"
-#include "shared/wide_text_win.h"
 
 namespace tovik {
 namespace {

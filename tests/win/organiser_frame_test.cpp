@@ -2,8 +2,8 @@
 // registry options, the colours, the close and exit paths, the focus rules,
 // help and the About box. Each test starts the real main window from the
 // test's own empty program folder, where Tovik.dat and Tovik.log are written.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <filesystem>
@@ -14,11 +14,11 @@
 #include <thread>
 #include <vector>
 
+#include "base/file_system_win.h"
+#include "base/wide_text_win.h"
 #include "organiser/TovikMain_win.h"
 #include "organiser/help_topics.h"
-#include "shared/wide_text_win.h"
 #include "store/data_file.h"
-#include "store/file_system_win.h"
 
 namespace tovik {
 namespace {

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
@@ -8,9 +8,9 @@
 #include <sstream>
 #include <thread>
 
-#include "calendar/day_number.h"
+#include "base/day_number.h"
+#include "base/wide_text_win.h"
 #include "reminder/chk_tovik_main_win.h"
-#include "shared/wide_text_win.h"
 
 namespace tovik {
 namespace {

@@ -2,17 +2,17 @@
 // The data folder and the data file against the real shell folders, file
 // system and locale of a fresh Wine prefix.
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <shellapi.h>
 #include <shlobj.h>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "base/file_system_win.h"
+#include "base/system_win.h"
+#include "base/wide_text_win.h"
 #include "shared/data_location_win.h"
-#include "shared/wide_text_win.h"
-#include "store/file_system_win.h"
 #include "store/store_platform_win.h"
 
 namespace tovik {
@@ -166,8 +166,9 @@ class SaveTest : public ::testing::Test {
 
 TEST_F(SaveTest, FileHeldWithoutDeleteSharingIsRewrittenInPlace) {
   OrganiserStore store = Load();
-  const HANDLE holder = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  const HANDLE holder =
+      CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   EXPECT_EQ(store.StoreNotePage(1, "held"), StoreResult::Stored);
   CloseHandle(holder);

@@ -1,8 +1,9 @@
-#include "store/file_system_win.h"
+#include "base/file_system_win.h"
 
 #include <windows.h>
 
-#include "shared/wide_text_win.h"
+#include "base/system_win.h"
+#include "base/wide_text_win.h"
 
 namespace tovik {
 
@@ -17,7 +18,10 @@ namespace {
     // as one of these; only a retry tells them apart from a lasting refusal.
     kind = IoError::Kind::SharingViolation;
   }
-  throw IoError(SystemErrorText(code), code, kind);
+  std::string text = SystemErrorText(code);
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  if (text.empty()) text = "System error " + std::to_string(code);
+  throw IoError(text, code, kind);
 }
 
 class Win32File : public File {
@@ -69,19 +73,6 @@ DWORD Attributes(const std::string& path) {
   return GetFileAttributesW(Utf8ToWide(path).c_str());
 }
 }  // namespace
-
-std::string SystemErrorText(unsigned long code) {
-  wchar_t* buffer = nullptr;
-  const DWORD n = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring text = n ? std::wstring(buffer, n) : L"System error " + std::to_wstring(code);
-  LocalFree(buffer);
-  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
-    text.pop_back();
-  }
-  return WideToUtf8(text);
-}
 
 std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, OpenMode mode) {
   DWORD access = GENERIC_READ | GENERIC_WRITE;

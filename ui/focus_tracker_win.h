@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-namespace tovik {
+namespace tovik::ui {
 
 // The focus semantics of a top-level window. A control's exit handler (its
 // commit) runs when the focus moves from it to another control of the same
@@ -48,4 +48,4 @@ class FocusTracker {
   std::map<HWND, Handler> handlers_;
 };
 
-}  // namespace tovik
+}  // namespace tovik::ui

@@ -1,4 +1,4 @@
-#include "calendar/day_number.h"
+#include "base/day_number.h"
 
 namespace tovik {
 

@@ -2,26 +2,41 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
+#include <string_view>
 #include <vector>
 
 #include "ui/colors_win.h"
 #include "ui/gdi_win.h"
 #include "ui/window_win.h"
 
-namespace tovik {
+namespace tovik::ui {
+
+// Who handles what the controls on a panel report: a page takes the commands
+// and notifications of its own controls.
+class ControlEvents {
+ public:
+  // A control's WM_COMMAND; true when it was handled.
+  virtual bool OnControlCommand(HWND control, int id, int code) = 0;
+  // A control's WM_NOTIFY; true when it was handled, with the answer in *result.
+  virtual bool OnControlNotify(const NMHDR& header, LRESULT* result) = 0;
+
+ protected:
+  ~ControlEvents() = default;
+};
 
 // A plain panel: a child window filled with a colour value (RGB or a system
-// colour), whose labels take the font colour. It passes the notifications of
-// its controls on to its parent, so the frame's one OnCommand sees them all.
-class Panel : public ui::Window {
+// colour), whose labels take the font colour. What its controls report goes
+// to its ControlEvents, or else on to its parent.
+class Panel : public Window {
  public:
   struct CreateArgs {
+    std::string_view name = {};  // "pnlTop", "psEvents"
     HWND parent = nullptr;
     RECT bounds{};
-    int32_t color = ui::SystemColor(COLOR_BTNFACE);
-    int32_t fontColor = ui::SystemColor(COLOR_WINDOWTEXT);
+    int32_t color = SystemColor(COLOR_BTNFACE);
+    int32_t fontColor = SystemColor(COLOR_WINDOWTEXT);
     HFONT font = nullptr;  // the parent's font when null
+    ControlEvents* events = nullptr;
   };
   struct LabelArgs {
     const wchar_t* text = L"";
@@ -50,18 +65,15 @@ class Panel : public ui::Window {
  private:
   bool IsLabel(HWND control) const;
   bool IsLink(HWND control) const;
+  bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   int32_t color_;
   int32_t fontColor_;
-  ui::SolidBrush brush_;
+  SolidBrush brush_;
   HFONT font_ = nullptr;
+  ControlEvents* events_;
   std::vector<HWND> labels_;
   std::vector<HWND> links_;
 };
 
-// Left, top, width and height as the designs give them.
-constexpr RECT Bounds(int left, int top, int width, int height) {
-  return RECT{left, top, left + width, top + height};
-}
-
-}  // namespace tovik
+}  // namespace tovik::ui

@@ -1,10 +1,10 @@
-#include "organiser/focus_tracker_win.h"
+#include "ui/focus_tracker_win.h"
 
 #include <commctrl.h>
 
-#include "shared/unhandled_error_win.h"
+#include "ui/unhandled_error_win.h"
 
-namespace tovik {
+namespace tovik::ui {
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x7F0C;
@@ -70,4 +70,4 @@ void FocusTracker::CommitActiveControl() {
   if (const HWND control = ActiveControl()) RunExit(control);
 }
 
-}  // namespace tovik
+}  // namespace tovik::ui

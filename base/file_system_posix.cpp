@@ -1,4 +1,4 @@
-#include "store/file_system_posix.h"
+#include "base/file_system_posix.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

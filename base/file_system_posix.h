@@ -1,12 +1,10 @@
 #pragma once
-#include "store/file_system.h"
+#include "base/file_system.h"
 
 namespace tovik {
 
-// The file seam over the Win32 file API. Files are opened sharing read, write
-// and delete, so the organiser and the reminder can have the data file open
-// together and a save can still swap in the new file.
-class Win32FileSystem : public FileSystem {
+// The file seam on the native build, for tests, fuzzing and benchmarks.
+class PosixFileSystem : public FileSystem {
  public:
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override;
   void Replace(const std::string& target, const std::string& replacement) override;
@@ -16,8 +14,5 @@ class Win32FileSystem : public FileSystem {
   bool MakeDirectory(const std::string& path) override;
   void Pause(int milliseconds) override;
 };
-
-// The system's text for an error code, without the line break it ends with.
-std::string SystemErrorText(unsigned long code);
 
 }  // namespace tovik

@@ -1,24 +1,31 @@
-#include "organiser/panel_win.h"
+#include "ui/panel_win.h"
 
 #include <algorithm>
 
-namespace tovik {
+namespace tovik::ui {
 
 Panel::Panel(const CreateArgs& args)
-    : color_(args.color), fontColor_(args.fontColor), brush_(ui::ResolveColor(args.color)) {
+    : color_(args.color),
+      fontColor_(args.fontColor),
+      brush_(ResolveColor(args.color)),
+      events_(args.events) {
   font_ = args.font;
   if (!font_ && args.parent) {
     font_ = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
   }
   // Controls on it take part in the dialog keys (Tab, arrows, Enter).
-  CreateOwnWindow(L"TPanel", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
-                  args.parent, args.bounds, 0);
+  CreateOwnWindow({.className = L"TPanel",
+                   .name = args.name,
+                   .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                   .exStyle = WS_EX_CONTROLPARENT,
+                   .parent = args.parent,
+                   .bounds = args.bounds});
 }
 
 void Panel::SetColors(int32_t color, int32_t fontColor) {
   color_ = color;
   fontColor_ = fontColor;
-  brush_ = ui::SolidBrush(ui::ResolveColor(color));
+  brush_ = SolidBrush(ResolveColor(color));
   InvalidateRect(hwnd(), nullptr, TRUE);
   for (const HWND label : labels_) InvalidateRect(label, nullptr, TRUE);
 }
@@ -43,6 +50,13 @@ HWND Panel::AddControl(const wchar_t* className, const wchar_t* text, DWORD styl
   return control;
 }
 
+bool Panel::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (events_ == nullptr) return false;
+  if (message == WM_NOTIFY)
+    return events_->OnControlNotify(*reinterpret_cast<NMHDR*>(lParam), result);
+  return events_->OnControlCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+}
+
 bool Panel::IsLabel(HWND control) const {
   return std::find(labels_.begin(), labels_.end(), control) != labels_.end();
 }
@@ -59,7 +73,7 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const auto control = reinterpret_cast<HWND>(lParam);
       if (!IsLabel(control)) break;  // read-only edits keep the system's look
       const auto dc = reinterpret_cast<HDC>(wParam);
-      SetTextColor(dc, ui::ResolveColor(fontColor_));
+      SetTextColor(dc, ResolveColor(fontColor_));
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(brush_.get());
     }
@@ -73,14 +87,16 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
-    // The frame handles what the controls report.
     case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (Dispatch(message, wParam, lParam, &result)) return result;
+      // What nobody here takes goes to the parent: the frame's buttons and
+      // the controls of inner panels.
       return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
+    }
   }
-  return ui::Window::HandleMessage(message, wParam, lParam);
+  return Window::HandleMessage(message, wParam, lParam);
 }
 
-}  // namespace tovik
+}  // namespace tovik::ui

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+namespace tovik {
+
+// The system's text for an error code, without the line break it ends with;
+// empty when the system has no text for it.
+std::string SystemErrorText(unsigned long code);
+
+// The full path of the running executable, as UTF-8.
+std::string ExecutablePath();
+
+}  // namespace tovik

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace tovik {
+
+// Where the organiser keeps its three options in the current user's
+// registry; the reminder reads the look-ahead from the same place, and
+// Windows reads the Run value at log-on.
+inline constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr wchar_t kRunValue[] = L"Brakvel-CheckTovik";
+inline constexpr wchar_t kOptionsKey[] = L"Software\\Brakvel\\Tovik";
+inline constexpr wchar_t kMinToTrayValue[] = L"MinToTray";
+inline constexpr wchar_t kExtendedLookAheadValue[] = L"ExtendedLookAhead";
+
+}  // namespace tovik
