@@ -67,4 +67,36 @@ inline void WriteAll(File& file, std::string_view bytes) {
   file.Write(bytes.data(), bytes.size());
 }
 
+// Writes many small pieces to a file in few large writes, through a buffer
+// small enough to stay warm in the cache and to come from the heap.
+class BufferedFileWriter {
+ public:
+  explicit BufferedFileWriter(File& file) : file_(file) { buffer_.reserve(kCapacity); }
+  void Append(std::string_view bytes) {
+    if (buffer_.size() + bytes.size() > kCapacity) Flush();
+    buffer_.append(bytes);
+  }
+  void AppendU16(uint16_t v) {
+    const char bytes[] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+    Append({bytes, 2});
+  }
+  void AppendI32(int32_t v) {
+    const auto u = static_cast<uint32_t>(v);
+    const char bytes[] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
+                          static_cast<char>((u >> 16) & 0xFF), static_cast<char>(u >> 24)};
+    Append({bytes, 4});
+  }
+  // Hands what is buffered to the file.
+  void Flush() {
+    if (buffer_.empty()) return;
+    WriteAll(file_, buffer_);
+    buffer_.clear();
+  }
+
+ private:
+  static constexpr size_t kCapacity = 256 * 1024;
+  File& file_;
+  std::string buffer_;
+};
+
 }  // namespace tovik

@@ -20,19 +20,19 @@ constexpr Feast kFrench[] = {{"Pâque ", 0}, {"Pentecôte ", 49}};
 constexpr Feast kSpanish[] = {{"Pascua ", 0}, {"Pentecostés ", 49}};
 constexpr Feast kDutch[] = {{"Paaszondag ", 0}, {"Pinksteren ", 49}};
 
-std::span<const Feast> FeastsOf(int languageId) {
-  switch (languageId) {
-    case 1:
+std::span<const Feast> FeastsOf(Language language) {
+  switch (language) {
+    case Language::Danish:
       return kDanish;
-    case 2:
+    case Language::English:
       return kEnglish;
-    case 3:
+    case Language::German:
       return kGerman;
-    case 4:
+    case Language::French:
       return kFrench;
-    case 5:
+    case Language::Spanish:
       return kSpanish;
-    case 6:
+    case Language::Dutch:
       return kDutch;
     default:
       return {};
@@ -86,10 +86,10 @@ int32_t EasterDayNumber(int year) {
   return (t * 1461 - 1581) / 4 + e.month * 3057 / 100 + e.day - k + 366;
 }
 
-std::string FeastLines(int year, int languageId, DateFormatter& formatter) {
+std::string FeastLines(int year, Language language, DateFormatter& formatter) {
   const int32_t easter = EasterDayNumber(year);
   std::string lines;
-  for (const Feast& feast : FeastsOf(languageId)) {
+  for (const Feast& feast : FeastsOf(language)) {
     if (!lines.empty()) lines += "\n\r";
     const std::string date =
         FormatDate(formatter, DateFromDayNumber(easter + feast.daysAfterEaster), "ddddd");

@@ -4,6 +4,7 @@
 
 #include "base/day_number.h"
 #include "calendar/date_format.h"
+#include "store/data_file.h"
 
 namespace tovik {
 
@@ -19,6 +20,6 @@ int32_t EasterDayNumber(int year);
 // (LanguageId), each a name and the first five characters of the date in the
 // locale's short date format, joined by LF CR. Empty for languages without
 // feast names.
-std::string FeastLines(int year, int languageId, DateFormatter& formatter);
+std::string FeastLines(int year, Language language, DateFormatter& formatter);
 
 }  // namespace tovik

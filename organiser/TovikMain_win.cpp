@@ -272,8 +272,8 @@ void TTovikMain::RunActivationSteps() {
   FillEventsGrid();
   RetitleNoteTabs();
   ShowFirstNotePage();
-  if (store_->WeekStartDay == 1 || store_->WeekStartDay == 2) {
-    calendar_->SetStartOfWeek(store_->WeekStartDay - 1);
+  if (IsWeekStart(store_->WeekStartDay)) {
+    calendar_->SetStartOfWeek(CalendarStartOfWeek(store_->WeekStartDay));
   }
   ShowWeekSettingTicks();
   SelectPage(kAppointmentsPage);
@@ -410,10 +410,10 @@ void TTovikMain::OnCommand(Command command) {
       ChooseColor(ColorDialogKind::Font);
       return;
     case Command::StartWeekSunday:
-      SetStartOfWeek(1);
+      SetStartOfWeek(WeekStart::Sunday);
       return;
     case Command::StartWeekMonday:
-      SetStartOfWeek(2);
+      SetStartOfWeek(WeekStart::Monday);
       return;
     case Command::WeekOneFirstJanuary:
       SetWeekRule(1);
@@ -444,13 +444,13 @@ void TTovikMain::OnCommand(Command command) {
   }
   // A language is chosen only once its texts exist; saving and printing
   // arrive with their feature (their items stay disabled until then).
-  if (const int language = LanguageOfCommand(command); language != 0 && IsCommandBuilt(command)) {
-    ChooseLanguage(language);
+  if (const auto language = LanguageOfCommand(command); language && IsCommandBuilt(command)) {
+    ChooseLanguage(*language);
   }
 }
 
-void TTovikMain::ChooseLanguage(int languageId) {
-  store_->LanguageId = static_cast<uint16_t>(languageId);
+void TTovikMain::ChooseLanguage(Language language) {
+  store_->LanguageId = language;
   store_->SaveHeader();
   ApplyLanguage();
 }
@@ -507,9 +507,9 @@ void TTovikMain::ResetColors() {
 
 // The calendar lays the month out again at once; the week label keeps its
 // number until another day is shown.
-void TTovikMain::SetStartOfWeek(int weekStartDay) {
-  calendar_->SetStartOfWeek(weekStartDay - 1);
-  store_->WeekStartDay = weekStartDay;
+void TTovikMain::SetStartOfWeek(WeekStart start) {
+  calendar_->SetStartOfWeek(CalendarStartOfWeek(start));
+  store_->WeekStartDay = start;
   ShowWeekSettingTicks();
   store_->SaveHeader();
 }
@@ -522,8 +522,8 @@ void TTovikMain::SetWeekRule(int rule) {
 }
 
 void TTovikMain::ShowWeekSettingTicks() {
-  menu_.SetTicked(Command::StartWeekSunday, store_->WeekStartDay == 1);
-  menu_.SetTicked(Command::StartWeekMonday, store_->WeekStartDay == 2);
+  menu_.SetTicked(Command::StartWeekSunday, store_->WeekStartDay == WeekStart::Sunday);
+  menu_.SetTicked(Command::StartWeekMonday, store_->WeekStartDay == WeekStart::Monday);
   menu_.SetTicked(Command::WeekOneFirstJanuary, store_->FirstWeekRule == 1);
   menu_.SetTicked(Command::WeekOneFirstFullWeek, store_->FirstWeekRule == 2);
   menu_.SetTicked(Command::WeekOneFourDays, store_->FirstWeekRule == 3);

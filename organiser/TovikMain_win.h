@@ -122,10 +122,10 @@ class TTovikMain : public ui::Window {
   void ShowRegistryTicks();
   void ChooseColor(ColorDialogKind kind);
   void ResetColors();
-  void SetStartOfWeek(int weekStartDay);
+  void SetStartOfWeek(WeekStart start);
   void SetWeekRule(int rule);
   void ShowWeekSettingTicks();
-  void ChooseLanguage(int languageId);
+  void ChooseLanguage(Language language);
 
   void OpenAddress(const std::wstring& address);
   void OpenHelp(int context);

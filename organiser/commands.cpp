@@ -106,14 +106,17 @@ Command CommandFromId(int id) {
   return CommandName(command).empty() ? Command::None : command;
 }
 
-int LanguageOfCommand(Command command) {
-  const int n = static_cast<int>(command) - static_cast<int>(Command::LanDanish) + 1;
-  return n >= 1 && n <= 8 ? n : 0;
+std::optional<Language> LanguageOfCommand(Command command) {
+  const auto language =
+      static_cast<Language>(static_cast<int>(command) - static_cast<int>(Command::LanDanish) + 1);
+  if (!IsLanguage(language)) return std::nullopt;
+  return language;
 }
 
-Command LanguageCommand(int languageId) {
-  if (languageId < 1 || languageId > 8) return Command::None;
-  return static_cast<Command>(static_cast<int>(Command::LanDanish) + languageId - 1);
+Command LanguageCommand(Language language) {
+  if (!IsLanguage(language)) return Command::None;
+  return static_cast<Command>(static_cast<int>(Command::LanDanish) + static_cast<int>(language) -
+                              1);
 }
 
 // Saving the diary and printing arrive with the printing feature; a language
@@ -127,8 +130,8 @@ bool IsCommandBuilt(Command command) {
     default:
       break;
   }
-  const int language = LanguageOfCommand(command);
-  return language == 0 || HasLanguageTexts(language);
+  const auto language = LanguageOfCommand(command);
+  return !language || HasLanguageTexts(*language);
 }
 
 }  // namespace tovik

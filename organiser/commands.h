@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "store/data_file.h"
+
 namespace tovik {
 
 // Every command of the organiser's frame: the menu items, the accelerators
@@ -78,9 +80,9 @@ std::span<const MenuSpec> MainMenu();
 std::string_view CommandName(Command command);
 Command CommandFromId(int id);
 
-// The LanguageId of a language command, or 0.
-int LanguageOfCommand(Command command);
-Command LanguageCommand(int languageId);
+// The language of a language command.
+std::optional<Language> LanguageOfCommand(Command command);
+Command LanguageCommand(Language language);
 
 // Commands whose features are not part of the frame yet: their items show
 // disabled.

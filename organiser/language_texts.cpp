@@ -85,28 +85,29 @@ constexpr std::array<LanguageRow, 68> kEnglishRows{{
 
 }  // namespace
 
-std::span<const LanguageRow> LanguageRows(int languageId) {
-  if (languageId == kEnglish) return kEnglishRows;
+std::span<const LanguageRow> LanguageRows(Language language) {
+  if (language == Language::English) return kEnglishRows;
   return {};
 }
 
-bool HasLanguageTexts(int languageId) {
-  return !LanguageRows(languageId).empty();
+bool HasLanguageTexts(Language language) {
+  return !LanguageRows(language).empty();
 }
 
-HelpContexts HelpContextsOf(int languageId) {
-  switch (languageId) {
-    case 1:
+HelpContexts HelpContextsOf(Language language) {
+  switch (language) {
+    case Language::Danish:
       return {4, 5, 6, 7};
-    case 4:
+    case Language::French:
       return {404, 405, 406, 407};
     default:
       return {104, 105, 106, 107};
   }
 }
 
-int ContentsHelpContext(int languageId) {
-  return 1000 + (languageId == 1 || languageId == 4 ? languageId : kEnglish);
+int ContentsHelpContext(Language language) {
+  const bool ownPage = language == Language::Danish || language == Language::French;
+  return 1000 + static_cast<int>(ownPage ? language : Language::English);
 }
 
 }  // namespace tovik

@@ -2,6 +2,8 @@
 #include <span>
 #include <string_view>
 
+#include "store/data_file.h"
+
 namespace tovik {
 
 // What a row of the language table sets on its target.
@@ -22,12 +24,10 @@ struct LanguageRow {
   std::string_view text;
 };
 
-constexpr int kEnglish = 2;
-
 // The rows a language sets, in table order; empty for a language whose texts
 // are not in the table.
-std::span<const LanguageRow> LanguageRows(int languageId);
-bool HasLanguageTexts(int languageId);
+std::span<const LanguageRow> LanguageRows(Language language);
+bool HasLanguageTexts(Language language);
 
 // The help contexts that follow the language: the day note, the events grid,
 // the note box and the diary search box.
@@ -37,11 +37,11 @@ struct HelpContexts {
   int memTodoNotes;
   int edtDiarySearch;
 };
-HelpContexts HelpContextsOf(int languageId);
+HelpContexts HelpContextsOf(Language language);
 // The search boxes of the events and notes pages keep this one in every language.
 constexpr int kSearchBoxHelpContext = 7;
 
 // The help topic that "Contents.." opens: 1001 Danish, 1004 French, 1002 else.
-int ContentsHelpContext(int languageId);
+int ContentsHelpContext(Language language);
 
 }  // namespace tovik

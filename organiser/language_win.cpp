@@ -19,16 +19,19 @@ std::string TextKey(std::string_view name, TextKind kind) {
 // English first, then the chosen language: a text the chosen language does
 // not set stays English, never a text of the language chosen before.
 void TTovikMain::ApplyLanguage() {
-  const uint16_t chosen = store_->LanguageId;
-  store_->LanguageId = kEnglish;
+  const Language chosen = store_->LanguageId;
+  store_->LanguageId = Language::English;
   SetLanguageTexts();
   store_->LanguageId = chosen;
   SetLanguageTexts();
 }
 
 void TTovikMain::SetLanguageTexts() {
-  const int language = store_->LanguageId;
-  for (int id = 1; id <= 8; ++id) menu_.SetTicked(LanguageCommand(id), id == language);
+  const Language language = store_->LanguageId;
+  for (int id = 1; id <= kLanguageCount; ++id) {
+    const auto each = static_cast<Language>(id);
+    menu_.SetTicked(LanguageCommand(each), each == language);
+  }
   ApplyColors();
   ShowDateAndFeasts();
   for (const LanguageRow& row : LanguageRows(language)) SetRowText(row);

@@ -3,131 +3,80 @@
 #include "reminder/event_date.h"
 #include "reminder/notes_extract.h"
 #include "store/data_file.h"
+#include "store/section_reader.h"
 
 namespace tovik {
 
 namespace {
-constexpr uint16_t kLanguageCount = 8;
 
-// A stored text up to its closing NUL.
-std::string_view UpToNul(std::string_view text) {
-  return text.substr(0, text.find('\0'));
-}
-
-// Texts beginning with a control character, a space or "!" are never shown.
-bool Showable(std::string_view text) {
-  return !text.empty() && static_cast<unsigned char>(text[0]) > 33;
-}
-
-// One pass over the records; every record is read, and a text that is not
-// selected is dropped at once.
-class DueReader {
+// Keeps what is due from the records the walker hands over; a text that is
+// not selected is dropped at once.
+class DueSelector {
  public:
-  DueReader(RecordReader& in, uint64_t size, const DueWindow& window, ReminderData& out)
-      : in_(in), size_(size), window_(window), today_(window.Today), out_(out) {}
+  DueSelector(const DueWindow& window, ReminderData& out)
+      : window_(window), today_(window.Today), out_(out) {}
 
-  void ReadAll() {
-    const auto header = in_.Text(static_cast<int32_t>(kSectionsOffset));
-    if (!header) {
-      Damaged("the header", 0, 0);
-      return;
-    }
-    const FileHeader fields = DecodeHeader(*header);
-    const uint16_t language = SplitSettingsWord(fields.SettingsWord).LanguageId;
-    out_.LanguageId = language >= 1 && language <= kLanguageCount ? language : kEnglish;
-    out_.BackgroundColor = fields.BackgroundColor;
-    out_.FontColor = fields.FontColor;
-    if (ReadAppointments() && ReadEvents()) ReadNotes();
+  void AppointmentCount(uint16_t) {}
+  void Appointment(uint16_t day, std::string_view stored) {
+    if (!window_.Contains(day) || out_.Appointments.size() >= kDesignedAppointmentSlots) return;
+    if (!StartsAboveBang(stored)) return;
+    out_.Appointments.push_back({day, std::string(TextOf(stored))});
+    out_.DueList.push_back(
+        {DueKeyOfAppointment(day), static_cast<int16_t>(out_.Appointments.size())});
+  }
+  void Event(uint8_t month, uint8_t day, std::string_view stored) {
+    if (out_.Events.size() >= kEventSlots) return;
+    const auto date = EventDueDate(month, day, today_);
+    if (!date || !window_.Contains(*date)) return;
+    out_.Events.push_back({*date, std::string(TextOf(stored))});
+    out_.DueList.push_back(
+        {DueKeyOfEvent(*date), static_cast<int16_t>(-static_cast<int>(out_.Events.size()))});
+  }
+  void Note(unsigned, std::string_view stored) {
+    AppendNotesExtract(out_.NotesExtract, TextOf(stored));
   }
 
  private:
-  std::optional<uint16_t> Count(const char* section) {
-    const auto count = in_.U16();
-    if (!count) Damaged(section, 0, 0);
-    return count;
-  }
-
-  // A record's stored text, after the length rule; nothing when the file
-  // ends first.
-  std::optional<std::string_view> Text(std::optional<int32_t> length) {
-    if (!length) return std::nullopt;
-    return in_.Text(ApplyLengthRule(*length));
-  }
-
-  bool ReadAppointments() {
-    const auto count = Count("the appointment count");
-    if (!count) return false;
-    for (unsigned k = 1; k <= *count; ++k) {
-      const auto day = in_.U16();
-      const auto text = day ? Text(in_.I32()) : std::nullopt;
-      if (!text) return Damaged("appointment record", k, *count);
-      if (!window_.Contains(*day) || out_.Appointments.size() >= kMaxDueAppointments) continue;
-      const std::string_view shown = UpToNul(*text);
-      if (!Showable(shown)) continue;
-      out_.Appointments.push_back({*day, std::string(shown)});
-      out_.DueList.push_back(
-          {DueKeyOfAppointment(*day), static_cast<int16_t>(out_.Appointments.size())});
-    }
-    return true;
-  }
-
-  bool ReadEvents() {
-    const auto count = Count("the event count");
-    if (!count) return false;
-    for (unsigned k = 1; k <= *count; ++k) {
-      const auto month = in_.U8();
-      const auto day = month ? in_.U8() : std::nullopt;
-      const auto text = day ? Text(in_.I32()) : std::nullopt;
-      if (!text) return Damaged("event record", k, *count);
-      if (out_.Events.size() >= kMaxDueEvents) continue;
-      const auto date = EventDueDate(*month, *day, today_);
-      if (!date || !window_.Contains(*date)) continue;
-      const std::string_view shown = UpToNul(*text);
-      if (!Showable(shown)) continue;
-      out_.Events.push_back({*date, std::string(shown)});
-      out_.DueList.push_back(
-          {DueKeyOfEvent(*date), static_cast<int16_t>(-static_cast<int>(out_.Events.size()))});
-    }
-    return true;
-  }
-
-  void ReadNotes() {
-    const auto count = Count("the note count");
-    if (!count) return;
-    for (unsigned k = 1; k <= *count; ++k) {
-      const auto text = Text(in_.I32());
-      if (!text) {
-        Damaged("note record", k, *count);
-        return;
-      }
-      AppendNotesExtract(out_.NotesExtract, UpToNul(*text));
-    }
-  }
-
-  bool Damaged(const char* what, unsigned record, unsigned count) {
-    if (in_.failed()) {
-      out_.Damage = "The data file could not be read past byte " + std::to_string(in_.position());
-    } else {
-      out_.Damage = "The data file ends inside " + std::string(what);
-      if (count > 0) out_.Damage += " " + std::to_string(record) + " of " + std::to_string(count);
-      out_.Damage += " (" + std::to_string(size_) + " bytes)";
-    }
-    out_.Damage += "; what came before it is shown.";
-    return false;
-  }
-
-  RecordReader& in_;
-  uint64_t size_;
   DueWindow window_;
   EventToday today_;
   ReminderData& out_;
 };
+
+std::string DamageText(const RecordReader& in, const SectionWalkEnd& end, uint64_t size) {
+  std::string text;
+  if (in.failed()) {
+    text = "The data file could not be read past byte " + std::to_string(in.position());
+  } else {
+    text = "The data file ends inside " + std::string(end.what);
+    if (end.count > 0)
+      text += " " + std::to_string(end.record) + " of " + std::to_string(end.count);
+    text += " (" + std::to_string(size) + " bytes)";
+  }
+  return text + "; what came before it is shown.";
+}
+
+// One pass over the header and the records.
+void ReadAll(RecordReader& in, uint64_t size, const DueWindow& window, ReminderData& out) {
+  const auto header = in.Text(static_cast<int32_t>(kSectionsOffset));
+  if (!header) {
+    out.Damage = DamageText(in, {false, "the header"}, size);
+    return;
+  }
+  const FileHeader fields = DecodeHeader(*header);
+  out.LanguageId = ShownLanguage(SplitSettingsWord(fields.SettingsWord).LanguageId);
+  out.BackgroundColor = fields.BackgroundColor;
+  out.FontColor = fields.FontColor;
+  DueSelector selector(window, out);
+  if (const SectionWalkEnd end = WalkSections(in, selector); !end.complete) {
+    out.Damage = DamageText(in, end, size);
+  }
+}
 }  // namespace
 
 ReminderData SelectDue(std::string_view fileBytes, const DueWindow& window) {
   ReminderData data;
   RecordReader in(fileBytes, 0);
-  DueReader(in, fileBytes.size(), window, data).ReadAll();
+  ReadAll(in, fileBytes.size(), window, data);
   return data;
 }
 
@@ -145,7 +94,7 @@ std::optional<ReminderData> ReadAndSelect(FileSystem& fs, const std::string& dat
   }
   ReminderData data;
   RecordReader in(*file, 0);
-  DueReader(in, size, window, data).ReadAll();
+  ReadAll(in, size, window, data);
   return data;
 }
 

@@ -8,6 +8,7 @@
 
 #include "base/file_system.h"
 #include "reminder/due_list.h"
+#include "store/data_file.h"
 
 namespace tovik {
 
@@ -24,12 +25,8 @@ struct DueEvent {
   friend bool operator==(const DueEvent&, const DueEvent&) = default;
 };
 
-constexpr size_t kMaxDueAppointments = 2200;
-constexpr size_t kMaxDueEvents = 300;
-constexpr uint16_t kEnglish = 2;
-
 struct ReminderData {
-  uint16_t LanguageId = kEnglish;  // 1 to 8
+  Language LanguageId = Language::English;
   int32_t BackgroundColor = 0;
   int32_t FontColor = 0;
   std::vector<DueAppointment> Appointments;

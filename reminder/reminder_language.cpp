@@ -17,10 +17,8 @@ struct ReminderLanguageTexts {
   const char* Exit;
 };
 
-constexpr uint16_t kEnglishId = 2;
-
 // Indexed by LanguageId - 1.
-constexpr std::array<ReminderLanguageTexts, 8> kLanguages{{
+constexpr std::array<ReminderLanguageTexts, kLanguageCount> kLanguages{{
     {R"("Aftaler m.v.," dddd ddddd)", "I morgen", "De følgende ", " dage", nullptr, "Opgaver",
      "&Luk"},
     {R"("Appointments etc.," dddd ddddd)", "Tomorrow", "The Following ", " Days", nullptr,
@@ -58,14 +56,18 @@ void SetReminderTexts(ReminderCaptions& captions, const ReminderLanguageTexts& l
   set(captions.TodosAndNotes, language.TodosAndNotes);
   set(captions.Exit, language.Exit);
 }
+
+const ReminderLanguageTexts& TextsOf(Language language) {
+  return kLanguages[static_cast<size_t>(language) - 1];
+}
 }  // namespace
 
-ReminderCaptions ApplyReminderLanguage(uint16_t languageId, int lookAheadDays, int32_t today,
+ReminderCaptions ApplyReminderLanguage(Language language, int lookAheadDays, int32_t today,
                                        DateFormatter& dates) {
   ReminderCaptions captions;
-  SetReminderTexts(captions, kLanguages[kEnglishId - 1], lookAheadDays, today, dates);
-  if (languageId >= 1 && languageId <= kLanguages.size() && languageId != kEnglishId)
-    SetReminderTexts(captions, kLanguages[languageId - 1], lookAheadDays, today, dates);
+  SetReminderTexts(captions, TextsOf(Language::English), lookAheadDays, today, dates);
+  if (IsLanguage(language) && language != Language::English)
+    SetReminderTexts(captions, TextsOf(language), lookAheadDays, today, dates);
   return captions;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar/date_format.h"
+#include "store/data_file.h"
 
 namespace tovik {
 
@@ -19,7 +20,7 @@ struct ReminderCaptions {
 
 // English first, then the file's language over it (1 to 8; others read as
 // English), with weekday names and date formats from the user's locale.
-ReminderCaptions ApplyReminderLanguage(uint16_t languageId, int lookAheadDays, int32_t today,
+ReminderCaptions ApplyReminderLanguage(Language language, int lookAheadDays, int32_t today,
                                        DateFormatter& dates);
 
 }  // namespace tovik

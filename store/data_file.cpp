@@ -57,15 +57,17 @@ std::string NewFileImage(uint16_t createdDay, uint16_t creationStamp) {
 
 Settings SplitSettingsWord(uint16_t word) {
   Settings s;
-  s.LanguageId = word & 0x0F;
-  s.WeekStartDay = (word >> 4) & 0x03;
+  s.LanguageId = static_cast<Language>(word & 0x0F);
+  s.WeekStartDay = static_cast<WeekStart>((word >> 4) & 0x03);
   s.FirstWeekRule = (word >> 6) & 0x03;
   s.PreservedBits = (word >> 8) & 0x1F;
   return s;
 }
 
 uint16_t ComposeSettingsWord(const Settings& s) {
-  return static_cast<uint16_t>((s.LanguageId & 0x0F) | ((s.WeekStartDay & 0x03) << 4) |
+  const auto language = static_cast<uint16_t>(s.LanguageId);
+  const auto weekStart = static_cast<int32_t>(s.WeekStartDay);
+  return static_cast<uint16_t>((language & 0x0F) | ((weekStart & 0x03) << 4) |
                                ((s.FirstWeekRule & 0x03) << 6) | ((s.PreservedBits & 0x1F) << 8));
 }
 
@@ -112,16 +114,6 @@ bool RecordReader::Refill(size_t n) {
   }
   data_ = std::string_view(buffer_.data(), have);
   return have >= n;
-}
-
-void AppendU16(std::string& out, uint16_t v) {
-  out.push_back(static_cast<char>(v & 0xFF));
-  out.push_back(static_cast<char>(v >> 8));
-}
-
-void AppendI32(std::string& out, int32_t v) {
-  const auto u = static_cast<uint32_t>(v);
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
 }
 
 }  // namespace tovik

@@ -35,20 +35,45 @@ std::array<char, kHeaderSize> EncodeHeader(const FileHeader& header);
 // The 28 bytes of a newly created file.
 std::string NewFileImage(uint16_t createdDay, uint16_t creationStamp);
 
+// The interface languages by their stored number; 0 and 9 to 15 mean unset.
+enum class Language : uint16_t {
+  Danish = 1,
+  English,
+  German,
+  French,
+  Spanish,
+  Dutch,
+  Russian,
+  Portuguese,
+};
+constexpr int kLanguageCount = 8;
+constexpr bool IsLanguage(Language language) {
+  return static_cast<uint16_t>(language) >= 1 && static_cast<uint16_t>(language) <= kLanguageCount;
+}
+// The language that a stored value shows in: English where it is unset.
+constexpr Language ShownLanguage(Language stored) {
+  return IsLanguage(stored) ? stored : Language::English;
+}
+
+// The first day of the week as stored; 0 and 3 mean unset.
+enum class WeekStart : int32_t { Sunday = 1, Monday = 2 };
+constexpr bool IsWeekStart(WeekStart start) {
+  return start == WeekStart::Sunday || start == WeekStart::Monday;
+}
+// The calendar numbers weekdays from 0 = Sunday.
+constexpr int CalendarStartOfWeek(WeekStart start) {
+  return static_cast<int>(start) - 1;
+}
+
 // The settings packed into SettingsWord.
 struct Settings {
-  uint16_t LanguageId = 0;     // bits 0-3
-  int32_t WeekStartDay = 0;    // bits 4-5
-  int32_t FirstWeekRule = 0;   // bits 6-7
-  uint16_t PreservedBits = 0;  // bits 8-12, kept for writing back
+  Language LanguageId = {};     // bits 0-3
+  WeekStart WeekStartDay = {};  // bits 4-5
+  int32_t FirstWeekRule = 0;    // bits 6-7
+  uint16_t PreservedBits = 0;   // bits 8-12, kept for writing back
 };
 Settings SplitSettingsWord(uint16_t word);
 uint16_t ComposeSettingsWord(const Settings& s);
-
-// Lengths above 65535 are read as their high 16 bits.
-inline int32_t ApplyLengthRule(int32_t length) {
-  return length > 65535 ? static_cast<int32_t>(static_cast<uint32_t>(length) >> 16) : length;
-}
 
 // Bounds-checked reading of records, from bytes in memory or streamed from a
 // file through a buffer. Every read fails at the end of the data (or at a
@@ -84,6 +109,13 @@ class RecordReader {
     pos_ += n;
     return text;
   }
+  // The next n bytes, valid until the next read; null when the data ends first.
+  const unsigned char* Fixed(size_t n) {
+    if (!Ensure(n)) return nullptr;
+    const auto* p = reinterpret_cast<const unsigned char*>(data_.data() + pos_);
+    pos_ += n;
+    return p;
+  }
   uint64_t position() const { return base_ + pos_; }
   // True when reading stopped because the file could not be read.
   bool failed() const { return failed_; }
@@ -110,8 +142,5 @@ class RecordReader {
   bool end_ = false;
   bool failed_ = false;
 };
-
-void AppendU16(std::string& out, uint16_t v);
-void AppendI32(std::string& out, int32_t v);
 
 }  // namespace tovik

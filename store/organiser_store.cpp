@@ -24,16 +24,38 @@ std::string WithNul(std::string_view text) {
   return stored;
 }
 
-// Texts beginning with a control character, a space or "!" are not taken
-// from the file as events or notes.
-bool StartsAboveBang(std::string_view text) {
-  return !text.empty() && static_cast<unsigned char>(text[0]) > 33;
-}
-}  // namespace
+// Fills the store's tables with views of the records the walker hands over;
+// the store keeps the bytes they view.
+class StoreLoader {
+ public:
+  explicit StoreLoader(OrganiserStore& store) : store_(store) {}
 
-std::string_view TextOf(std::string_view stored) {
-  return stored.substr(0, stored.find('\0'));
-}
+  // The tables are allocated whole before they are filled, so that no
+  // loaded view is ever moved (a moved text takes its bytes along).
+  void AppointmentCount(uint16_t count) {
+    store_.AppointmentSlots.reserve(count);
+    store_.EventSlots.reserve(kEventSlots);
+  }
+  void Appointment(uint16_t day, std::string_view stored) {
+    AppointmentEntry& entry = store_.AppointmentSlots.emplace_back();
+    entry.Day = day;
+    entry.Text.ViewLoaded(stored);
+  }
+  void Event(uint8_t month, uint8_t day, std::string_view stored) {
+    if (store_.EventSlots.size() == kEventSlots) return;
+    PeriodicEvent& event = store_.EventSlots.emplace_back();
+    event.Month = month;
+    event.Day = day;
+    event.Text.ViewLoaded(stored);
+  }
+  void Note(unsigned k, std::string_view stored) {
+    if (k < kNotePages && StartsAboveBang(stored)) store_.NotePages[k].Text.ViewLoaded(stored);
+  }
+
+ private:
+  OrganiserStore& store_;
+};
+}  // namespace
 
 OrganiserStore::OrganiserStore(FileSystem& fs, std::string dataFilePath)
     : fs_(&fs), path_(std::move(dataFilePath)) {}
@@ -129,8 +151,8 @@ FileHeader OrganiserStore::Header() const {
 void OrganiserStore::SaveHeader() {
   if (!LocalDataFile) return;
   // The working settings are masked in place, as they are written.
-  LanguageId &= 0x0F;
-  WeekStartDay &= 0x03;
+  LanguageId = static_cast<Language>(static_cast<uint16_t>(LanguageId) & 0x0F);
+  WeekStartDay = static_cast<WeekStart>(static_cast<int32_t>(WeekStartDay) & 0x03);
   FirstWeekRule &= 0x03;
   PreservedBits &= 0x1F;
   WriteHeaderInPlace(*fs_, path_, Header());
@@ -138,7 +160,7 @@ void OrganiserStore::SaveHeader() {
 
 void OrganiserStore::SaveSections() {
   if (!DataModified) return;
-  ReplaceSections(*fs_, path_, EncodeSections());
+  ReplaceSections(*fs_, path_, [this](BufferedFileWriter& out) { WriteSections(out); });
   DataModified = false;
 }
 
@@ -153,92 +175,48 @@ void OrganiserStore::CloseStore() {
   CurrentSlot = 0;
 }
 
-std::string OrganiserStore::EncodeSections() const {
-  size_t size = 6;
-  for (const auto& a : AppointmentSlots) size += 6 + a.Text.size();
-  for (const auto& e : EventSlots) size += 6 + e.Text.size();
-  for (const auto& n : NotePages) size += 4 + n.Text.size();
-  std::string out;
-  out.reserve(size);
-
-  AppendU16(out, 0);  // appointment count, filled in below
-  uint16_t written = 0;
+// Free slots, and events without a month, a day or a text, are not written;
+// each count goes before its records.
+void OrganiserStore::WriteSections(BufferedFileWriter& out) const {
+  const auto written = [](const AppointmentEntry& a) { return a.Length() > 0; };
+  out.AppendU16(static_cast<uint16_t>(
+      std::count_if(AppointmentSlots.begin(), AppointmentSlots.end(), written)));
   for (const auto& a : AppointmentSlots) {
-    if (a.Length() <= 0) continue;
-    AppendU16(out, a.Day);
-    AppendI32(out, a.Length());
-    out += a.Text.bytes();
-    ++written;
+    if (!written(a)) continue;
+    out.AppendU16(a.Day);
+    out.AppendI32(a.Length());
+    out.Append(a.Text);
   }
-  out[0] = static_cast<char>(written & 0xFF);
-  out[1] = static_cast<char>(written >> 8);
 
-  const size_t eventCountAt = out.size();
-  AppendU16(out, 0);
-  written = 0;
+  const auto writtenEvent = [](const PeriodicEvent& e) {
+    return e.Month != 0 && e.Day != 0 && e.Length() > 0;
+  };
+  out.AppendU16(
+      static_cast<uint16_t>(std::count_if(EventSlots.begin(), EventSlots.end(), writtenEvent)));
   for (const auto& e : EventSlots) {
-    if (e.Month == 0 || e.Day == 0 || e.Length() <= 0) continue;
-    out.push_back(static_cast<char>(e.Month));
-    out.push_back(static_cast<char>(e.Day));
-    AppendI32(out, e.Length());
-    out += e.Text.bytes();
-    ++written;
+    if (!writtenEvent(e)) continue;
+    const char monthAndDay[] = {static_cast<char>(e.Month), static_cast<char>(e.Day)};
+    out.Append({monthAndDay, 2});
+    out.AppendI32(e.Length());
+    out.Append(e.Text);
   }
-  out[eventCountAt] = static_cast<char>(written & 0xFF);
-  out[eventCountAt + 1] = static_cast<char>(written >> 8);
 
-  AppendU16(out, static_cast<uint16_t>(kNotePages));
+  out.AppendU16(static_cast<uint16_t>(kNotePages));
   for (const auto& n : NotePages) {
-    AppendI32(out, n.Length());
-    out += n.Text.bytes();
+    out.AppendI32(n.Length());
+    out.Append(n.Text);
   }
-  return out;
 }
 
-void OrganiserStore::DecodeSections(SharedBytes sections) {
+void OrganiserStore::DecodeSections(const SharedBytes& bytes, size_t offset) {
   AppointmentSlots.clear();
   EventSlots.clear();
   NotePages = {};
-  loaded_ = std::move(sections);
-  RecordReader in(loaded_.view(), 0);
-
-  // Reading stops where the file ends, even inside a record.
-  const auto appointments = in.U16();
-  if (!appointments) return;
-  AppointmentSlots.reserve(*appointments);
-  for (unsigned i = 0; i < *appointments; ++i) {
-    const auto day = in.U16();
-    const auto length = in.I32();
-    if (!day || !length) return;
-    const auto text = in.Text(ApplyLengthRule(*length));
-    if (!text) return;
-    if (text->empty()) continue;
-    AppointmentSlots.push_back({*day, StoredText::Loaded(*text)});
-  }
-
-  const auto events = in.U16();
-  if (!events) return;
-  for (unsigned i = 0; i < *events; ++i) {
-    const auto month = in.U8();
-    const auto day = in.U8();
-    const auto length = in.I32();
-    if (!month || !day || !length) return;
-    const auto text = in.Text(ApplyLengthRule(*length));
-    if (!text) return;
-    if (*month == 0 || *day == 0 || !StartsAboveBang(*text)) continue;
-    if (EventSlots.size() < kEventSlots)
-      EventSlots.push_back({*month, *day, StoredText::Loaded(*text)});
-  }
-
-  const auto notes = in.U16();
-  if (!notes) return;
-  for (unsigned k = 0; k < *notes; ++k) {
-    const auto length = in.I32();
-    if (!length) return;
-    const auto text = in.Text(ApplyLengthRule(*length));
-    if (!text) return;
-    if (k < kNotePages && StartsAboveBang(*text)) NotePages[k].Text = StoredText::Loaded(*text);
-  }
+  loaded_ = bytes;
+  // Reading stops where the data ends, even inside a record.
+  RecordReader in(loaded_.view(), offset);
+  StoreLoader loader(*this);
+  WalkSections(in, loader);
 }
 
 }  // namespace tovik

@@ -7,6 +7,7 @@
 
 #include "base/file_system.h"
 #include "store/data_file.h"
+#include "store/section_reader.h"
 #include "store/stored_text.h"
 
 namespace tovik {
@@ -15,10 +16,6 @@ namespace tovik {
 // NUL, which the stored Length counts. A text of 65535 bytes or more would be
 // misread by the length rule, so the store never takes one.
 constexpr size_t kMaxStoredTextBytes = 65534;
-constexpr size_t kDesignedAppointmentSlots = 2200;
-constexpr size_t kMaxAppointmentSlots = 65535;  // the count field is 16 bits
-constexpr size_t kEventSlots = 300;
-constexpr size_t kNotePages = 8;
 
 struct AppointmentEntry {
   uint16_t Day = 0;  // 0 with an empty text: a free slot
@@ -53,9 +50,6 @@ enum class StoreResult {
   TableFull,      // every one of the 65535 appointment slots holds text
 };
 
-// The text part of stored bytes: up to the first NUL.
-std::string_view TextOf(std::string_view stored);
-
 // The organiser's in-memory copy of Tovik.dat. The pages change entries only
 // through FindDaySlot, StoreDayText, ReplaceEvents and StoreNotePage; each
 // that changes something saves the sections at once.
@@ -64,8 +58,8 @@ class OrganiserStore {
   OrganiserStore(FileSystem& fs, std::string dataFilePath);
 
   // Settings (assign, then SaveHeader).
-  uint16_t LanguageId = 0;
-  int32_t WeekStartDay = 0;
+  Language LanguageId = {};
+  WeekStart WeekStartDay = {};
   int32_t FirstWeekRule = 0;
   uint16_t PreservedBits = 0;
   uint16_t CreatedDay = 0;
@@ -102,10 +96,11 @@ class OrganiserStore {
 
   FileHeader Header() const;  // the header as SaveHeader writes it
   // Everything from offset 22 to the end of the file, as SaveSections writes it.
-  std::string EncodeSections() const;
-  // Fills the tables from the three sections: the file from offset 22 on.
-  // The loaded texts view into `sections`, which the store keeps.
-  void DecodeSections(SharedBytes sections);
+  void WriteSections(BufferedFileWriter& out) const;
+  // Fills the tables from the three sections, which begin at `offset` of
+  // the loaded bytes (22 for a whole file). The store keeps the bytes, and
+  // its loaded texts view into them.
+  void DecodeSections(const SharedBytes& bytes, size_t offset);
 
  private:
   FileSystem* fs_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <mutex>
 
 #include "base/day_number.h"
 
@@ -26,25 +28,67 @@ bool ParseInteger(const std::string& text, int& value) {
   return true;
 }
 
-// Everything from `position` to the end of the file, read in one go; a file
-// that grows while it is read is read on. A read error ends the bytes there.
-SharedBytes ReadToEnd(File& file, uint64_t position) {
-  size_t capacity = 0;
+// The memory of the last loaded file, kept when its store lets it go, so that
+// loading again reuses warm memory instead of faulting in fresh pages (a
+// large file's buffer is mapped anew by the allocator every time).
+class LoadBufferReserve {
+ public:
+  std::shared_ptr<char[]> Take(size_t capacity) {
+    std::unique_ptr<char[]> block;
+    size_t blockCapacity = capacity;
+    {
+      const std::lock_guard<std::mutex> hold(lock_);
+      if (kept_ && keptCapacity_ >= capacity && keptCapacity_ / 2 <= capacity) {
+        block = std::move(kept_);
+        blockCapacity = keptCapacity_;
+      }
+    }
+    if (!block) block.reset(new char[capacity]);
+    return {block.release(), [this, blockCapacity](char* bytes) { Give(bytes, blockCapacity); }};
+  }
+
+ private:
+  void Give(char* bytes, size_t capacity) {
+    std::unique_ptr<char[]> block(bytes);
+    const std::lock_guard<std::mutex> hold(lock_);
+    if (!kept_ || keptCapacity_ < capacity) {
+      kept_ = std::move(block);
+      keptCapacity_ = capacity;
+    }
+  }
+
+  std::mutex lock_;
+  std::unique_ptr<char[]> kept_;
+  size_t keptCapacity_ = 0;
+};
+
+// Never destroyed: a store that outlives the program's statics still gives
+// its bytes back.
+LoadBufferReserve& TheLoadBufferReserve() {
+  static LoadBufferReserve* const reserve = new LoadBufferReserve;
+  return *reserve;
+}
+
+// The whole file, read in one go; a file that grows while it is read is read
+// on. A read error ends the bytes there.
+SharedBytes ReadWholeFileShared(File& file) {
+  size_t size = 0;
   try {
-    const uint64_t size = file.Size();
-    if (size > position) capacity = static_cast<size_t>(size - position);
-    file.Seek(position);
+    size = static_cast<size_t>(file.Size());
   } catch (const IoError&) {
     return {};
   }
-  // One byte to spare, so the read that finds the end needs no second buffer.
-  ++capacity;
-  std::shared_ptr<char[]> data(new char[capacity]);
+  // One byte to spare: a read that fills it shows that the file grew. A file
+  // reads short only at its end, so a short read of the whole size needs no
+  // further read to find the end.
+  size_t capacity = size + 1;
+  std::shared_ptr<char[]> data = TheLoadBufferReserve().Take(capacity);
   size_t have = 0;
   try {
-    ReadInto(file, data.get(), capacity, have);
-    while (have == capacity) {  // the file grew while it was read
-      std::shared_ptr<char[]> grown(new char[capacity * 2]);
+    have = file.Read(data.get(), capacity);
+    if (have < size) ReadInto(file, data.get(), capacity, have);
+    while (have == capacity) {
+      std::shared_ptr<char[]> grown = TheLoadBufferReserve().Take(capacity * 2);
       std::copy(data.get(), data.get() + have, grown.get());
       data = std::move(grown);
       capacity *= 2;
@@ -55,47 +99,50 @@ SharedBytes ReadToEnd(File& file, uint64_t position) {
   return {std::move(data), have};
 }
 
-void RewriteSectionsInPlace(FileSystem& fs, const std::string& path, std::string_view sections) {
+void RewriteSectionsInPlace(FileSystem& fs, const std::string& path,
+                            const SectionsWriter& sections) {
   auto file = fs.Open(path, OpenMode::ExistingReadWrite);
   if (file->Size() < kSectionsOffset) {  // a short file gets zeros up to the sections
     file->Seek(file->Size());
     WriteAll(*file, std::string(kSectionsOffset - file->Size(), '\0'));
   }
   file->Seek(kSectionsOffset);
-  WriteAll(*file, sections);
+  BufferedFileWriter out(*file);
+  sections(out);
+  out.Flush();
   file->Truncate();
   file->Flush();
 }
 }  // namespace
 
-uint16_t LanguageFromLangId(uint16_t langId) {
+Language LanguageFromLangId(uint16_t langId) {
   switch (langId & 0x3FF) {
     case 6:
-      return 1;  // Danish
+      return Language::Danish;
     case 7:
-      return 3;  // German
+      return Language::German;
     case 9:
-      return 2;  // English
+      return Language::English;
     case 10:
-      return 5;  // Spanish
+      return Language::Spanish;
     case 12:
-      return 4;  // French
+      return Language::French;
     case 19:
-      return 6;  // Dutch
+      return Language::Dutch;
     case 22:
-      return 8;  // Portuguese
+      return Language::Portuguese;
     case 25:
-      return 7;  // Russian
+      return Language::Russian;
     default:
-      return 2;
+      return Language::English;
   }
 }
 
-int32_t WeekStartFromLocale(const std::string& firstDayOfWeek) {
+WeekStart WeekStartFromLocale(const std::string& firstDayOfWeek) {
   int value = 0;
-  if (!ParseInteger(firstDayOfWeek, value)) return 1;
-  const int32_t start = ((value + 1) % 7) + 1;
-  return start == 1 || start == 2 ? start : 2;
+  if (!ParseInteger(firstDayOfWeek, value)) return WeekStart::Sunday;
+  const auto start = static_cast<WeekStart>(((value + 1) % 7) + 1);
+  return IsWeekStart(start) ? start : WeekStart::Monday;
 }
 
 int32_t FirstWeekRuleFromLocale(const std::string& firstWeekOfYear) {
@@ -118,28 +165,28 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
   const int32_t today = DayNumberFromDate(now.Year, now.Month, now.Day);
   store.SelectedDay = today;
 
-  std::unique_ptr<File> file;
+  // The whole file is read at once, header and sections; the settling below
+  // writes only the header bytes on disk, which the sections in memory do
+  // not overlap.
+  SharedBytes bytes;
+  bool opened = false;
   try {
-    file = fs.Open(dataFilePath, OpenMode::ExistingReadWrite);
+    bytes = ReadWholeFileShared(*fs.Open(dataFilePath, OpenMode::ExistingReadWrite));
+    opened = true;
   } catch (const IoError&) {
   }
-  // The header is read first; the sections are streamed from the same open
-  // file after the settling, which writes only the header bytes.
-  std::string head;
-  if (file) {
-    try {
-      ReadUpTo(*file, kSectionsOffset, head);
-    } catch (const IoError&) {  // what could not be read stays unread
-    }
-  } else if (store.LocalDataFile) {
+  std::string_view head = bytes.view();
+  std::string created;
+  if (!opened && store.LocalDataFile) {
     // Creation is only ever for a file that is not there: CreateNew never
     // truncates a file that merely could not be opened.
-    head = NewFileImage(static_cast<uint16_t>(today), CreationStampOf(now));
+    created = NewFileImage(static_cast<uint16_t>(today), CreationStampOf(now));
     try {
-      WriteAll(*fs.Open(dataFilePath, OpenMode::CreateNew), head);
+      WriteAll(*fs.Open(dataFilePath, OpenMode::CreateNew), created);
     } catch (const IoError& e) {
       throw StartupFailure(e.what());
     }
+    head = created;
   }
 
   const FileHeader header = DecodeHeader(head);
@@ -163,12 +210,12 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
     } catch (const IoError&) {
     }
   };
-  if (store.LanguageId == 0 || store.LanguageId > 8) {
+  if (!IsLanguage(store.LanguageId)) {
     store.LanguageId = LanguageFromLangId(platform.UserDefaultLanguage());
     saveHeader();
   }
-  if (store.LanguageId == 1) store.LongDatePrefix = "dddd, ";
-  if (store.WeekStartDay != 1 && store.WeekStartDay != 2) {
+  if (store.LanguageId == Language::Danish) store.LongDatePrefix = "dddd, ";
+  if (!IsWeekStart(store.WeekStartDay)) {
     store.WeekStartDay = WeekStartFromLocale(platform.LocaleFirstDayOfWeek());
     saveHeader();
   }
@@ -178,7 +225,7 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
   }
 
   // A file just created, or one that could not be opened, has no records.
-  if (file) store.DecodeSections(ReadToEnd(*file, kSectionsOffset));
+  if (bytes.size > kSectionsOffset) store.DecodeSections(bytes, kSectionsOffset);
   return store;
 }
 
@@ -188,18 +235,20 @@ void WriteHeaderInPlace(FileSystem& fs, const std::string& path, const FileHeade
   file->Write(bytes.data(), bytes.size());
 }
 
-void ReplaceSections(FileSystem& fs, const std::string& path, std::string_view sections) {
+void ReplaceSections(FileSystem& fs, const std::string& path, const SectionsWriter& sections) {
   // The first 22 bytes are kept as they are on disk; a shorter file gets
   // zeros up to the sections.
-  std::string image;
-  ReadUpTo(*fs.Open(path, OpenMode::ExistingRead), kSectionsOffset, image);
-  image.resize(kSectionsOffset, '\0');
-  image.append(sections);
+  std::string head;
+  ReadUpTo(*fs.Open(path, OpenMode::ExistingRead), kSectionsOffset, head);
+  head.resize(kSectionsOffset, '\0');
 
   const std::string temp = path + ".tmp";
   try {
     auto file = fs.Open(temp, OpenMode::CreateAlways);
-    WriteAll(*file, image);
+    BufferedFileWriter out(*file);
+    out.Append(head);
+    sections(out);
+    out.Flush();
     file->Flush();
   } catch (const IoError&) {
     fs.Remove(temp);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,18 +37,21 @@ class StartupFailure : public std::runtime_error {
 OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StorePlatform& platform);
 
 // The settling rules for unset settings, from the locale's answers.
-uint16_t LanguageFromLangId(uint16_t langId);
-int32_t WeekStartFromLocale(const std::string& firstDayOfWeek);
+Language LanguageFromLangId(uint16_t langId);
+WeekStart WeekStartFromLocale(const std::string& firstDayOfWeek);
 int32_t FirstWeekRuleFromLocale(const std::string& firstWeekOfYear);
 // The time of day as a fraction of a day times 10^9, rounded; its low 16 bits.
 uint16_t CreationStampOf(const LocalDateTime& now);
 
 // Writes the 18 header bytes at the start of the existing file.
 void WriteHeaderInPlace(FileSystem& fs, const std::string& path, const FileHeader& header);
-// Puts `sections` in place of everything from offset 22 on. The new file is
+// Writes the sections, everything from offset 22 to the end of the file.
+using SectionsWriter = std::function<void(BufferedFileWriter& out)>;
+
+// Puts the sections in place of everything from offset 22 on. The new file is
 // written beside the old one and swapped in, so a failure at any step leaves
 // the old file whole; when another process holds the file open and the swap is
 // refused for about a second, the sections are rewritten in place instead.
-void ReplaceSections(FileSystem& fs, const std::string& path, std::string_view sections);
+void ReplaceSections(FileSystem& fs, const std::string& path, const SectionsWriter& sections);
 
 }  // namespace tovik

@@ -7,35 +7,33 @@
 #include <fstream>
 #include <map>
 
-#include "store/data_file.h"
+#include "tests/unit/data_file_builder.h"
 
 namespace tovik::bench {
 
 namespace {
+// Texts of n characters in lines of 60.
+std::string BenchText(size_t n, char fill) {
+  std::string text;
+  for (size_t i = 0; i < n; ++i)
+    text.push_back(i % 60 == 59 ? '\n' : static_cast<char>(fill + i % 20));
+  return text;
+}
+
 std::string MakeFile(size_t days, size_t dayText, size_t events, size_t noteText) {
-  std::string out;
-  AppendU16(out, 0x00A3);
-  out.append(20, '\0');
-  const auto text = [&out](size_t n, char fill) {
-    AppendI32(out, static_cast<int32_t>(n + 1));
-    for (size_t i = 0; i < n; ++i)
-      out.push_back(i % 60 == 59 ? '\n' : static_cast<char>(fill + i % 20));
-    out.push_back('\0');
-  };
-  AppendU16(out, static_cast<uint16_t>(days));
+  testing::DataFileBuilder file(0x00A3);
+  file.U16(static_cast<uint16_t>(days));
   for (size_t d = 0; d < days; ++d) {
-    AppendU16(out, static_cast<uint16_t>(40000 + d * 3));
-    text(dayText, 'a');
+    file.Appointment(static_cast<uint16_t>(40000 + d * 3), BenchText(dayText, 'a'));
   }
-  AppendU16(out, static_cast<uint16_t>(events));
+  file.U16(static_cast<uint16_t>(events));
   for (size_t e = 0; e < events; ++e) {
-    out.push_back(static_cast<char>(1 + e % 14));
-    out.push_back(static_cast<char>(1 + e % 28));
-    text(60, 'A');
+    file.Event(static_cast<uint8_t>(1 + e % 14), static_cast<uint8_t>(1 + e % 28),
+               BenchText(60, 'A'));
   }
-  AppendU16(out, 8);
-  for (int n = 0; n < 8; ++n) text(noteText, 'K');
-  return out;
+  file.U16(8);
+  for (int n = 0; n < 8; ++n) file.Text(BenchText(noteText, 'K'));
+  return file.bytes();
 }
 
 std::vector<BenchFile> Generate() {

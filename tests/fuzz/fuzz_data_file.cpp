@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   OrganiserStore store = LoadStore(path, fs, platform);
 
   const Settings s = SplitSettingsWord(DecodeHeader(input).SettingsWord);
-  const bool allSet = size >= 2 && s.LanguageId >= 1 && s.LanguageId <= 8 &&
-                      (s.WeekStartDay == 1 || s.WeekStartDay == 2) && s.FirstWeekRule >= 1;
+  const bool allSet =
+      size >= 2 && IsLanguage(s.LanguageId) && IsWeekStart(s.WeekStartDay) && s.FirstWeekRule >= 1;
   if (allSet) Check(fs.writes == 0 && fs.Get(path) == input);
   Check(store.EventCount() <= kEventSlots);
 

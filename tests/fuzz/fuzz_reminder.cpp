@@ -7,6 +7,7 @@
 #include <string>
 
 #include "reminder/day_texts.h"
+#include "store/section_reader.h"
 #include "tests/unit/memory_file_system_fake.h"
 
 namespace {
@@ -34,10 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ReminderData whole = SelectDue(input, window);
   Check(*read == whole);
 
-  Check(whole.Appointments.size() <= kMaxDueAppointments);
-  Check(whole.Events.size() <= kMaxDueEvents);
+  Check(whole.Appointments.size() <= kDesignedAppointmentSlots);
+  Check(whole.Events.size() <= kEventSlots);
   Check(whole.DueList.size() == whole.Appointments.size() + whole.Events.size());
-  Check(whole.LanguageId >= 1 && whole.LanguageId <= 8);
+  Check(IsLanguage(whole.LanguageId));
   for (const DueEntry& entry : whole.DueList) Check(window.Contains(DateOfDueKey(entry.Key)));
 
   EchoFormatter dates;

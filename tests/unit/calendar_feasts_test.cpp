@@ -93,18 +93,19 @@ TEST(FeastLines, PerLanguageWithDayFirstDates) {
       {2024, 0, ""},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FeastLines(c.year, c.language, formatter), c.lines) << c.year << "/" << c.language;
+    EXPECT_EQ(FeastLines(c.year, static_cast<Language>(c.language), formatter), c.lines)
+        << c.year << "/" << c.language;
 }
 
 TEST(FeastLines, MonthFirstDatesAreCutAsTheyCome) {
   PictureFormatter formatter("M/d/yyyy");
-  EXPECT_EQ(FeastLines(2024, 2, formatter), "Easter 3/31/\n\rWhit Sunday 5/19/");
-  EXPECT_EQ(FeastLines(2025, 2, formatter), "Easter 4/20/\n\rWhit Sunday 6/8/2");
+  EXPECT_EQ(FeastLines(2024, Language::English, formatter), "Easter 3/31/\n\rWhit Sunday 5/19/");
+  EXPECT_EQ(FeastLines(2025, Language::English, formatter), "Easter 4/20/\n\rWhit Sunday 6/8/2");
 }
 
 TEST(FeastLines, CutsCharactersNotBytes) {
   PictureFormatter accented("déMM");
-  EXPECT_EQ(FeastLines(2024, 2, accented), "Easter 31é03\n\rWhit Sunday 19é05");
+  EXPECT_EQ(FeastLines(2024, Language::English, accented), "Easter 31é03\n\rWhit Sunday 19é05");
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "store/data_file.h"
-
 namespace tovik::testing {
 
 // Builds Tovik.dat images byte by byte for tests, independent of the writer.
@@ -18,13 +16,10 @@ class DataFileBuilder {
     bytes_.push_back(static_cast<char>(v));
     return *this;
   }
-  DataFileBuilder& U16(uint16_t v) {
-    AppendU16(bytes_, v);
-    return *this;
-  }
+  DataFileBuilder& U16(uint16_t v) { return U8(v & 0xFF).U8(v >> 8); }
   DataFileBuilder& I32(int32_t v) {
-    AppendI32(bytes_, v);
-    return *this;
+    const auto u = static_cast<uint32_t>(v);
+    return U16(u & 0xFFFF).U16(u >> 16);
   }
   DataFileBuilder& Raw(std::string_view b) {
     bytes_.append(b);

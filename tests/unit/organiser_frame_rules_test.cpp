@@ -20,7 +20,7 @@ namespace tovik {
 namespace {
 
 bool HasEnglishText(std::string_view target) {
-  for (const LanguageRow& row : LanguageRows(kEnglish)) {
+  for (const LanguageRow& row : LanguageRows(Language::English)) {
     if (row.target == target && row.kind == TextKind::Text) return true;
   }
   return false;
@@ -54,10 +54,13 @@ TEST(OrganiserMenu, RadioGroupsHoldTheLanguagesAndTheWeekSettings) {
 }
 
 TEST(OrganiserMenu, LanguageCommandsMapToTheirIds) {
-  for (int id = 1; id <= 8; ++id) EXPECT_EQ(LanguageOfCommand(LanguageCommand(id)), id);
-  EXPECT_EQ(LanguageCommand(0), Command::None);
-  EXPECT_EQ(LanguageCommand(9), Command::None);
-  EXPECT_EQ(LanguageOfCommand(Command::Exit), 0);
+  for (int id = 1; id <= 8; ++id) {
+    const auto language = static_cast<Language>(id);
+    EXPECT_EQ(LanguageOfCommand(LanguageCommand(language)), language);
+  }
+  EXPECT_EQ(LanguageCommand(Language{0}), Command::None);
+  EXPECT_EQ(LanguageCommand(Language{9}), Command::None);
+  EXPECT_EQ(LanguageOfCommand(Command::Exit), std::nullopt);
   EXPECT_EQ(CommandFromId(0), Command::None);
   EXPECT_EQ(CommandFromId(9999), Command::None);
   EXPECT_EQ(CommandFromId(static_cast<int>(Command::About)), Command::About);
@@ -68,19 +71,19 @@ TEST(OrganiserMenu, OnlyFeaturesStillToComeAreDisabled) {
   EXPECT_FALSE(IsCommandBuilt(Command::PrintDate));
   EXPECT_FALSE(IsCommandBuilt(Command::PrintAll));
   EXPECT_TRUE(IsCommandBuilt(Command::LanEnglish));
-  EXPECT_EQ(IsCommandBuilt(Command::LanDanish), HasLanguageTexts(1));
+  EXPECT_EQ(IsCommandBuilt(Command::LanDanish), HasLanguageTexts(Language::Danish));
   EXPECT_TRUE(IsCommandBuilt(Command::ExtendLookAheadDays));
 }
 
 TEST(OrganiserLanguage, EnglishSetsEachTargetOnce) {
   std::set<std::pair<std::string_view, TextKind>> seen;
-  for (const LanguageRow& row : LanguageRows(kEnglish)) {
+  for (const LanguageRow& row : LanguageRows(Language::English)) {
     EXPECT_TRUE(seen.insert({row.target, row.kind}).second) << row.target;
     EXPECT_FALSE(row.text.empty()) << row.target;
   }
   EXPECT_EQ(seen.size(), 68u);
-  EXPECT_TRUE(LanguageRows(0).empty());
-  EXPECT_TRUE(LanguageRows(9).empty());
+  EXPECT_TRUE(LanguageRows(Language{0}).empty());
+  EXPECT_TRUE(LanguageRows(Language{9}).empty());
 }
 
 TEST(OrganiserHelp, ContextsFollowTheLanguage) {
@@ -90,12 +93,13 @@ TEST(OrganiserHelp, ContextsFollowTheLanguage) {
                {4, 1004, 404, 407}, {5, 1002, 104, 107}, {6, 1002, 104, 107},
                {7, 1002, 104, 107}, {8, 1002, 104, 107}, {0, 1002, 104, 107}};
   for (const auto& c : cases) {
-    EXPECT_EQ(ContentsHelpContext(c.language), c.contents) << c.language;
-    EXPECT_EQ(HelpContextsOf(c.language).memAppDiary, c.dayNote) << c.language;
-    EXPECT_EQ(HelpContextsOf(c.language).edtDiarySearch, c.searchBox) << c.language;
+    const auto language = static_cast<Language>(c.language);
+    EXPECT_EQ(ContentsHelpContext(language), c.contents) << c.language;
+    EXPECT_EQ(HelpContextsOf(language).memAppDiary, c.dayNote) << c.language;
+    EXPECT_EQ(HelpContextsOf(language).edtDiarySearch, c.searchBox) << c.language;
   }
-  EXPECT_EQ(HelpContextsOf(4).sgEvents, 405);
-  EXPECT_EQ(HelpContextsOf(1).memTodoNotes, 6);
+  EXPECT_EQ(HelpContextsOf(Language::French).sgEvents, 405);
+  EXPECT_EQ(HelpContextsOf(Language::Danish).memTodoNotes, 6);
 }
 
 TEST(OrganiserHelp, EachContextHasItsPageAndAnchor) {
@@ -126,7 +130,7 @@ TEST(OrganiserHelp, ShippedPagesHoldEveryContext) {
       std::string(kHelpFolder);
   std::vector<int> contexts{1001, 1002, 1004};
   for (int language = 1; language <= 8; ++language) {
-    const HelpContexts c = HelpContextsOf(language);
+    const HelpContexts c = HelpContextsOf(static_cast<Language>(language));
     contexts.insert(contexts.end(), {c.memAppDiary, c.sgEvents, c.memTodoNotes, c.edtDiarySearch});
   }
   contexts.push_back(kSearchBoxHelpContext);

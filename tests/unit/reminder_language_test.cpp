@@ -62,7 +62,8 @@ TEST(ApplyReminderLanguage, SetsEveryLanguagesTexts) {
   };
   testing::PictureFormatter dates;
   for (const auto& c : cases) {
-    EXPECT_EQ(ApplyReminderLanguage(c.language, c.lookAhead, testing::Day(2026, 12, 8), dates),
+    EXPECT_EQ(ApplyReminderLanguage(static_cast<Language>(c.language), c.lookAhead,
+                                    testing::Day(2026, 12, 8), dates),
               c.captions)
         << c.language;
   }
@@ -70,7 +71,8 @@ TEST(ApplyReminderLanguage, SetsEveryLanguagesTexts) {
 
 TEST(ApplyReminderLanguage, TakesTheHeadingsDateFromTheLocale) {
   testing::PictureFormatter danish({"dd-MM-yyyy", "d. MMMM yyyy"});
-  EXPECT_EQ(ApplyReminderLanguage(1, 7, testing::Day(2027, 1, 3), danish).AppointmentsAndEvents,
+  EXPECT_EQ(ApplyReminderLanguage(Language::Danish, 7, testing::Day(2027, 1, 3), danish)
+                .AppointmentsAndEvents,
             "Aftaler m.v., Sunday 03-01-2027");
 }
 

@@ -6,6 +6,7 @@
 #include "memory_file_system_fake.h"
 #include "reminder/due_selection.h"
 #include "reminder_test_support.h"
+#include "store/section_reader.h"
 
 namespace tovik {
 namespace {
@@ -139,7 +140,7 @@ TEST(SelectDue, TakesLanguageAndColoursFromTheHeader) {
   for (const auto& c : cases) {
     const auto data = SelectDue(
         DataFileBuilder(c.settingsWord, 0x123456, -2147483640).U16(0).U16(0).U16(0).bytes(), kWeek);
-    EXPECT_EQ(data.LanguageId, c.language) << c.settingsWord;
+    EXPECT_EQ(static_cast<uint16_t>(data.LanguageId), c.language) << c.settingsWord;
     EXPECT_EQ(data.BackgroundColor, 0x123456);
     EXPECT_EQ(data.FontColor, -2147483640);
   }
@@ -211,9 +212,9 @@ TEST(SelectDue, StopsAtTheCapacityOfItsTables) {
   file.U16(301);
   for (int i = 0; i < 301; ++i) file.Event(12, 9, "E");
   const auto data = SelectDue(file.U16(1).Text("$x").bytes(), kWeek);
-  EXPECT_EQ(data.Appointments.size(), kMaxDueAppointments);
-  EXPECT_EQ(data.Events.size(), kMaxDueEvents);
-  EXPECT_EQ(data.DueList.size(), kMaxDueAppointments + kMaxDueEvents);
+  EXPECT_EQ(data.Appointments.size(), kDesignedAppointmentSlots);
+  EXPECT_EQ(data.Events.size(), kEventSlots);
+  EXPECT_EQ(data.DueList.size(), kDesignedAppointmentSlots + kEventSlots);
   EXPECT_EQ(data.NotesExtract, "-----xx\r\n");  // the records after the caps were still read
 }
 

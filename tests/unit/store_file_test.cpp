@@ -47,8 +47,8 @@ TEST_F(StoreFileTest, DanishLocaleSettlesDanishSettingsAndLongDatePrefix) {
   platform.first_day = "0";   // Monday
   platform.first_week = "2";  // first week with four days
   OrganiserStore store = LoadStore(kDataPath, fs, platform);
-  EXPECT_EQ(store.LanguageId, 1);
-  EXPECT_EQ(store.WeekStartDay, 2);
+  EXPECT_EQ(store.LanguageId, Language::Danish);
+  EXPECT_EQ(store.WeekStartDay, WeekStart::Monday);
   EXPECT_EQ(store.FirstWeekRule, 3);
   EXPECT_EQ(store.LongDatePrefix, "dddd, ");
   EXPECT_EQ(DecodeHeader(fs.Get(kDataPath)).SettingsWord, 1 | 2 << 4 | 3 << 6);
@@ -60,7 +60,7 @@ TEST(SettlingTest, LanguageFromTheUserLocale) {
       {0x0816, 8}, {0x0419, 7}, {0x0414, 2}, {0x0000, 2}, {0x041D, 2},
   };
   for (const auto& [langId, expected] : cases)
-    EXPECT_EQ(LanguageFromLangId(langId), expected) << langId;
+    EXPECT_EQ(static_cast<uint16_t>(LanguageFromLangId(langId)), expected) << langId;
 }
 
 TEST(SettlingTest, WeekStartAndRuleFromTheLocale) {
@@ -68,7 +68,7 @@ TEST(SettlingTest, WeekStartAndRuleFromTheLocale) {
       {"0", 2}, {"6", 1}, {"5", 2}, {"2", 2}, {"-1", 1}, {"", 1}, {"x", 1}, {"-5", 2}, {"13", 1},
   };
   for (const auto& [text, expected] : starts)
-    EXPECT_EQ(WeekStartFromLocale(text), expected) << text;
+    EXPECT_EQ(static_cast<int32_t>(WeekStartFromLocale(text)), expected) << text;
   const std::pair<const char*, int32_t> rules[] = {
       {"0", 1}, {"1", 2}, {"2", 3}, {"-1", 3}, {"3", 3}, {"junk", 3}, {"", 3},
   };
@@ -97,7 +97,7 @@ TEST_F(StoreFileTest, NetworkFileIsNeitherCreatedNorGivenAHeader) {
   const std::string file = DataFileBuilder(0).U16(0).U16(0).U16(0).bytes();
   fs.Put(kDataPath, file);
   OrganiserStore store = LoadStore(kDataPath, fs, platform);
-  store.LanguageId = 5;
+  store.LanguageId = Language::Spanish;
   store.SaveHeader();
   EXPECT_EQ(fs.Get(kDataPath), file);
   store.StoreNotePage(1, "text");
@@ -181,8 +181,9 @@ TEST_F(StoreFileTest, FileThatGrowsWhileReadIsReadOn) {
   EXPECT_EQ(TextOf(store.NotePages[0].Text), std::string(9000, 'n'));
 }
 
-// Loaded texts view into the bytes read at start; every copy of the store
-// keeps them, whatever becomes of the others.
+// Loaded texts share the bytes read at start; a copied entry or a copy of
+// the store keeps them, whatever becomes of the store they came from (the
+// sanitizer tree catches a read of freed bytes).
 TEST_F(StoreFileTest, LoadedTextsOutliveTheStoreTheyWereLoadedInto) {
   fs.Put(kDataPath, DataFileBuilder()
                         .U16(2)
@@ -198,16 +199,24 @@ TEST_F(StoreFileTest, LoadedTextsOutliveTheStoreTheyWereLoadedInto) {
   original->SelectedDay = 40001;
   original->CurrentSlot = 2;
   original->StoreDayText("changed");
-  OrganiserStore copy = *original;
+  std::optional<OrganiserStore> copy(*original);
+  const AppointmentEntry day = original->AppointmentSlots[0];
+  const PeriodicEvent event = original->EventSlots[0];
+  const NotePage note = original->NotePages[0];
   original->CloseStore();
   original.reset();
-  EXPECT_EQ(TextOf(copy.AppointmentSlots[0].Text), "first day");
-  EXPECT_EQ(TextOf(copy.AppointmentSlots[1].Text), "changed");
-  EXPECT_EQ(TextOf(copy.EventSlots[0].Text), "Christmas Eve");
-  EXPECT_EQ(TextOf(copy.NotePages[0].Text), "page");
-  copy.DataModified = true;
-  copy.SaveSections();
+  EXPECT_EQ(TextOf(copy->AppointmentSlots[0].Text), "first day");
+  EXPECT_EQ(TextOf(copy->AppointmentSlots[1].Text), "changed");
+  EXPECT_EQ(TextOf(copy->EventSlots[0].Text), "Christmas Eve");
+  EXPECT_EQ(TextOf(copy->NotePages[0].Text), "page");
+  copy->DataModified = true;
+  copy->SaveSections();
   EXPECT_EQ(TextOf(LoadStore(kDataPath, fs, platform).AppointmentSlots[0].Text), "first day");
+  // Nothing of the load is left but the three entries copied out of it.
+  copy.reset();
+  EXPECT_EQ(TextOf(day.Text), "first day");
+  EXPECT_EQ(TextOf(event.Text), "Christmas Eve");
+  EXPECT_EQ(TextOf(note.Text), "page");
 }
 
 // Whatever single step of a save fails, the disk holds the old file or the

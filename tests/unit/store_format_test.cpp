@@ -29,8 +29,8 @@ TEST(SettingsWordTest, SplitsAndComposesEveryField) {
   };
   for (const Case& c : cases) {
     const Settings s = SplitSettingsWord(c.word);
-    EXPECT_EQ(s.LanguageId, c.lang) << c.word;
-    EXPECT_EQ(s.WeekStartDay, c.start) << c.word;
+    EXPECT_EQ(static_cast<uint16_t>(s.LanguageId), c.lang) << c.word;
+    EXPECT_EQ(static_cast<int32_t>(s.WeekStartDay), c.start) << c.word;
     EXPECT_EQ(s.FirstWeekRule, c.rule) << c.word;
     EXPECT_EQ(s.PreservedBits, c.preserved) << c.word;
     EXPECT_EQ(ComposeSettingsWord(s), c.word) << c.word;
@@ -250,7 +250,7 @@ TEST_F(StoreOperationsTest, NotePagesArePositionalAndKeepSpaces) {
 
 TEST_F(StoreOperationsTest, PreservedBitsSurviveHeaderRewrites) {
   OrganiserStore store = Load(DataFileBuilder(0xFFA3).U16(0).U16(0).U16(0).bytes());
-  store.LanguageId = 4;
+  store.LanguageId = Language::French;
   store.SaveHeader();
   EXPECT_EQ(DecodeHeader(Saved()).SettingsWord, 0x1FA4);
   EXPECT_EQ(Saved().substr(18), DataFileBuilder(0xFFA3).U16(0).U16(0).U16(0).bytes().substr(18));
@@ -277,10 +277,10 @@ TEST(FileReadingTest, MatchesDecodingFromMemory) {
   fs.Put(testing::kDataPath, file.bytes());
   const OrganiserStore streamed = LoadStore(testing::kDataPath, fs, platform);
   OrganiserStore inMemory(fs, testing::kDataPath);
-  const std::string sections = file.bytes().substr(kSectionsOffset);
-  std::shared_ptr<char[]> copy(new char[sections.size()]);
-  std::copy(sections.begin(), sections.end(), copy.get());
-  inMemory.DecodeSections({std::move(copy), sections.size()});
+  const std::string& whole = file.bytes();
+  std::shared_ptr<char[]> copy(new char[whole.size()]);
+  std::copy(whole.begin(), whole.end(), copy.get());
+  inMemory.DecodeSections({std::move(copy), whole.size()}, kSectionsOffset);
   ASSERT_GT(file.bytes().size(), 900000u);
   ASSERT_EQ(streamed.AppointmentCount(), 1500u);
   for (size_t i = 0; i < 1500; ++i) {

@@ -47,7 +47,7 @@ TEST(WinDateFormatter, FeastDatesAreTheShortDateCutToFiveCharacters) {
   WinDateFormatter formatter;
   const std::wstring easter = SystemDate({2024, 3, 31}, DATE_SHORTDATE).substr(0, 5);
   const std::wstring whit = SystemDate({2024, 5, 19}, DATE_SHORTDATE).substr(0, 5);
-  EXPECT_EQ(FeastLines(2024, 2, formatter),
+  EXPECT_EQ(FeastLines(2024, Language::English, formatter),
             "Easter " + WideToUtf8(easter) + "\n\rWhit Sunday " + WideToUtf8(whit));
 }
 

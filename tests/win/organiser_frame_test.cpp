@@ -299,8 +299,8 @@ TEST_F(OrganiserFrame, SettingsWordA3LoadsWithoutAHeaderWriteAtLoad) {
   image[0] = static_cast<char>(0xA3);
   std::ofstream(DataFile(), std::ios::binary) << image;
   TTovikMain& main = Start();
-  EXPECT_EQ(main.Store().LanguageId, 3);
-  EXPECT_EQ(main.Store().WeekStartDay, 2);
+  EXPECT_EQ(main.Store().LanguageId, Language::German);
+  EXPECT_EQ(main.Store().WeekStartDay, WeekStart::Monday);
   EXPECT_EQ(main.Store().FirstWeekRule, 2);
   EXPECT_EQ(counts_->headerWrites, 1);  // the one at the end of start-up
   EXPECT_TRUE(main.Menu().IsTicked(Command::LanGerman));
@@ -415,7 +415,7 @@ TEST_F(OrganiserFrame, WeekSettingsTickTheirGroupAndSaveTheHeader) {
   EXPECT_TRUE(main.Menu().IsTicked(Command::WeekOneFourDays));
   EXPECT_FALSE(main.Menu().IsTicked(Command::WeekOneFirstJanuary));
   const Settings saved = SplitSettingsWord(DecodeHeader(ReadBytes(DataFile())).SettingsWord);
-  EXPECT_EQ(saved.WeekStartDay, 1);
+  EXPECT_EQ(saved.WeekStartDay, WeekStart::Sunday);
   EXPECT_EQ(saved.FirstWeekRule, 3);
 }
 
@@ -526,7 +526,7 @@ TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
                   {5, L"help/Tovik_en.html#context-1002"},
                   {7, L"help/Tovik_en.html#context-1002"}};
   for (const auto& c : contents) {
-    main.Store().LanguageId = c.language;
+    main.Store().LanguageId = static_cast<Language>(c.language);
     Run(Command::Contents);
     ASSERT_FALSE(opened_.empty());
     EXPECT_EQ(EndOf(opened_.back(), wcslen(c.topic)), c.topic) << c.language;

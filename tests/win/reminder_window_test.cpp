@@ -76,7 +76,7 @@ ReminderSelection Selection() {
   s.Today = kToday;
   s.LookAheadDays = 7;
   s.DataRoot = WorkFolder();
-  s.Data.LanguageId = 2;
+  s.Data.LanguageId = Language::English;
   s.Data.BackgroundColor = 0x00800000;
   s.Data.FontColor = 0x00FFFFFF;
   s.Data.Appointments = {{kToday, "Dentist"}, {kToday + 1, "Lunch\r\n"}, {kToday + 4, "Train"}};
@@ -135,7 +135,7 @@ TEST_F(ReminderWindowTest, HasItsDesignedShapeAndFocus) {
 
 TEST_F(ReminderWindowTest, ShowsItsSelectionInTheLanguageOfTheFile) {
   ReminderSelection selection = Selection();
-  selection.Data.LanguageId = 4;  // French
+  selection.Data.LanguageId = Language::French;
   TChkTovikMain main(log_, dates_);
   ASSERT_TRUE(main.CreateFor(std::move(selection)));
   main.Show(SW_SHOWNOACTIVATE);

@@ -144,8 +144,8 @@ TEST(FirstStartTest, CreatesTheFileAndSettlesItsHeaderFromTheLocale) {
   ASSERT_EQ(bytes.size(), 28u);
   const Settings s = SplitSettingsWord(DecodeHeader(bytes).SettingsWord);
   const bool danish = PRIMARYLANGID(GetUserDefaultLangID()) == LANG_DANISH;
-  EXPECT_EQ(s.LanguageId, danish ? 1 : 2);
-  EXPECT_EQ(s.WeekStartDay, danish ? 2 : 1);
+  EXPECT_EQ(s.LanguageId, danish ? Language::Danish : Language::English);
+  EXPECT_EQ(s.WeekStartDay, danish ? WeekStart::Monday : WeekStart::Sunday);
   EXPECT_EQ(s.FirstWeekRule, danish ? 3 : 1);
   EXPECT_EQ(store.LongDatePrefix, danish ? "dddd, " : "");
   EXPECT_EQ(DecodeHeader(bytes).BackgroundColor, 0x00800000);
