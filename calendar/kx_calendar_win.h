@@ -34,7 +34,7 @@ class TkxCalendar : public ui::Grid {
     int fontPoints = 8;
     bool boldFont = true;
     // Date-time (days since 30 December 1899); today when not given.
-    std::optional<double> dateValue;
+    std::optional<double> dateValue = {};
   };
 
   static std::unique_ptr<TkxCalendar> Create(const CreateArgs& args);

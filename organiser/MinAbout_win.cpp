@@ -40,8 +40,8 @@ TFormAbout::TFormAbout(CreateArgs args)
 }
 
 void TFormAbout::CreateControls() {
-  pnlAbout_ =
-      std::make_unique<ui::Panel>(ui::Panel::CreateArgs{.parent = hwnd(), .font = args_.font});
+  pnlAbout_ = std::make_unique<ui::Panel>(
+      ui::Panel::CreateArgs{.name = "pnlAbout", .parent = hwnd(), .font = args_.font});
   ui::Panel& upper = *pnlAbout_;
   icon_ = upper.AddLabel({.style = SS_ICON});
   SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_APPLICATION)),
@@ -55,8 +55,8 @@ void TFormAbout::CreateControls() {
                               .id = kLinkId,
                               .link = true});
 
-  pnlPaths_ =
-      std::make_unique<ui::Panel>(ui::Panel::CreateArgs{.parent = hwnd(), .font = args_.font});
+  pnlPaths_ = std::make_unique<ui::Panel>(
+      ui::Panel::CreateArgs{.name = "pnlPaths", .parent = hwnd(), .font = args_.font});
   ui::Panel& lower = *pnlPaths_;
   dataPathRootLabel_ = lower.AddLabel({.text = L"Data path :"});
   dataFileLabel_ = lower.AddLabel({.text = L"Tovik.dat :"});
@@ -99,28 +99,19 @@ void TFormAbout::SetColors(int32_t color, int32_t fontColor) {
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-HWND TFormAbout::Control(std::string_view name) const {
-  const std::pair<std::string_view, HWND> controls[] = {
-      {"TFormAbout", hwnd()},
-      {"ProgramIcon", icon_},
-      {"ProductName", productName_},
-      {"lblVersion", version_},
-      {"lblVisitUs", visitUs_},
-      {"LabelUrl", labelUrl_},
-      {"lblDataPath_Root", dataPathRootLabel_},
-      {"edtDataPath_Root", dataPathRoot_},
-      {"lblDataPath_TovikDat", dataFileLabel_},
-      {"edtDataPath_TovikDat", dataFile_},
-      {"OKButton", okButton_},
-  };
-  for (const auto& [controlName, control] : controls) {
-    if (controlName == name) return control;
+HWND TFormAbout::ControlOf(Target target) const {
+  switch (target) {
+    case Target::TFormAbout:
+      return hwnd();
+    case Target::lblVisitUs:
+      return visitUs_;
+    case Target::lblDataPath_Root:
+      return dataPathRootLabel_;
+    case Target::lblDataPath_TovikDat:
+      return dataFileLabel_;
+    default:
+      return nullptr;
   }
-  return nullptr;
-}
-
-void TFormAbout::SetCaption(const std::wstring& caption) {
-  SetWindowTextW(hwnd(), caption.c_str());
 }
 
 void TFormAbout::ShowModal() {

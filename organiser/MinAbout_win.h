@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "organiser/targets.h"
 #include "ui/gdi_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_win.h"
@@ -40,9 +41,13 @@ class TFormAbout : public ui::Window {
   void Dismiss();
 
   void SetColors(int32_t color, int32_t fontColor);
-  // A control of the box by its name, or null.
-  HWND Control(std::string_view name) const;
-  void SetCaption(const std::wstring& caption);
+  // The control that a language row names, or null; the box's own caption
+  // is the window's.
+  HWND ControlOf(Target target) const;
+  HWND DataRootBox() const { return dataPathRoot_; }
+  HWND DataFileBox() const { return dataFile_; }
+  HWND OkButton() const { return okButton_; }
+  HWND LinkLabel() const { return labelUrl_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

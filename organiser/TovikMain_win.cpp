@@ -25,11 +25,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr int kTabWidth = 113;
 constexpr int kTabHeight = 20;
 constexpr int kExitButtonId = static_cast<int>(Command::ExitButton);
-constexpr int kCalendarId = 200;
-
-constexpr std::string_view kPageNames[] = {"psAppointments", "psEvents", "psTodos"};
-constexpr std::string_view kPagePanelNames[] = {"pnlAftaleKalender", "pnlBegivenheder",
-                                                "pnlOpgaver"};
 
 // The window rectangle whose client area has the designed size, centred on
 // the screen.
@@ -60,7 +55,10 @@ void ShellOpen(const std::wstring& address) {
 TTovikMain::TTovikMain(Seams seams)
     : seams_(std::move(seams)),
       font_(ui::MakeFont({})),
-      titleFont_(ui::MakeFont({.points = 14, .bold = true})) {
+      boldFont_(ui::MakeFont({.bold = true})),
+      headingFont_(ui::MakeFont({.pixels = 13, .bold = true})),
+      titleFont_(ui::MakeFont({.points = 14, .bold = true})),
+      fonts_{font_, boldFont_, headingFont_} {
   if (!seams_.fileSystem) seams_.fileSystem = std::make_unique<Win32FileSystem>();
   if (!seams_.openAddress) seams_.openAddress = ShellOpen;
   const RECT bounds = CentredWindowRect();
@@ -94,88 +92,64 @@ void TTovikMain::CreateControls() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
                              0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
 
-  pnlTop_ = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
-      .parent = hwnd(), .bounds = ui::Bounds(0, 0, kClientWidth, kTopPanelHeight), .font = font_});
-  RegisterControl("lblTovikNameVersion", pnlTop_->AddLabel({.text = L"Tovik 5.63",
-                                                            .bounds = ui::Bounds(8, 4, 240, 25),
-                                                            .font = titleFont_}));
+  pnlTop_ = std::make_unique<ui::Panel>(
+      ui::Panel::CreateArgs{.name = "pnlTop",
+                            .parent = hwnd(),
+                            .bounds = ui::Bounds(0, 0, kClientWidth, kTopPanelHeight),
+                            .font = font_});
+  lblTovikNameVersion_ = pnlTop_->AddLabel(
+      {.text = L"Tovik 5.63", .bounds = ui::Bounds(8, 4, 240, 25), .font = titleFont_});
 
-  const int pageTop = kTopPanelHeight;
   const int pageHeight = kClientHeight - kTopPanelHeight - kBottomPanelHeight;
-  pgcTop_ = CreateWindowExW(
-      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
-      0, pageTop, kClientWidth, pageHeight, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  pgcTop_ = CreateWindowExW(0, WC_TABCONTROLW, L"",
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
+                            0, kTopPanelHeight, kClientWidth, pageHeight, hwnd(), nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
   SendMessageW(pgcTop_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   SendMessageW(pgcTop_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
   CreatePages();
 
   pnlBottom_ = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
+      .name = "pnlBottom",
       .parent = hwnd(),
       .bounds = ui::Bounds(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight),
       .font = font_});
-  RegisterControl("lblWhenDoneExit", pnlBottom_->AddLabel({.text = L"And when you are done",
-                                                           .bounds = ui::Bounds(8, 6, 240, 14),
-                                                           .style = SS_RIGHT}));
-  RegisterControl("btnExit", pnlBottom_->AddControl(L"BUTTON", L"&Exit",
-                                                    WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                                    ui::Bounds(256, 2, 81, 22), kExitButtonId));
+  lblWhenDoneExit_ =
+      pnlBottom_->AddLabel({.text = L"", .bounds = ui::Bounds(8, 6, 240, 14), .style = SS_RIGHT});
+  btnExit_ = pnlBottom_->AddControl(L"BUTTON", L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                    ui::Bounds(256, 2, 81, 22), kExitButtonId);
 }
 
-// Each page is a tab of pgcTop with one panel filling it; the notes page's
-// panel holds the inner panel of its tab strip and note box.
+// Each page is a tab of pgcTop with its own sheet above the tab control.
 void TTovikMain::CreatePages() {
   for (int i = 0; i < 3; ++i) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    std::wstring caption = Utf8ToWide(kPageNames[i]);
-    item.pszText = caption.data();
+    wchar_t empty[] = L"";
+    item.pszText = empty;
     SendMessageW(pgcTop_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   RECT area;
   GetClientRect(pgcTop_, &area);
   SendMessageW(pgcTop_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   OffsetRect(&area, 0, kTopPanelHeight);
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  for (int i = 0; i < 3; ++i) {
-    // Pages sit above the tab control, as its siblings, so that their
-    // controls report to this window.
-    pages_[i] = std::make_unique<ui::Panel>(
-        ui::Panel::CreateArgs{.parent = hwnd(), .bounds = area, .font = font_});
-    pagePanels_[i] = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
-        .parent = pages_[i]->hwnd(), .bounds = ui::Bounds(0, 0, width, height)});
-    SetWindowPos(pages_[i]->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  }
-  // pnlTasksInner keeps its designed margins inside pnlOpgaver.
-  pnlTasksInner_ = std::make_unique<ui::Panel>(
-      ui::Panel::CreateArgs{.parent = pagePanels_[kNotesPage]->hwnd(),
-                            .bounds = ui::Bounds(6, 23, width - 12, height - 48)});
-
-  // At its designed place on the calendar page, showing today.
-  TkxCalendar::CreateArgs calendar;
-  calendar.parent = pagePanels_[kAppointmentsPage]->hwnd();
-  calendar.id = kCalendarId;
-  calendar_ = TkxCalendar::Create(calendar);
-  RegisterControl("cdrCalender", calendar_->hwnd());
+  const PageArgs args{
+      .window = hwnd(), .bounds = area, .fonts = &fonts_, .focus = focus_.get(), .host = this};
+  appointments_ = std::make_unique<AppointmentsPage>(args);
+  events_ = std::make_unique<EventsPage>(args);
+  notes_ = std::make_unique<NotesPage>(args);
   UpdatePageVisibility();
 }
 
-ui::Panel* TTovikMain::PanelNamed(std::string_view name) const {
-  if (name == "pnlTop") return pnlTop_.get();
-  if (name == "pnlBottom") return pnlBottom_.get();
-  if (name == "pnlTasksInner") return pnlTasksInner_.get();
-  for (int i = 0; i < 3; ++i) {
-    if (name == kPageNames[i]) return pages_[i].get();
-    if (name == kPagePanelNames[i]) return pagePanels_[i].get();
+OrganiserPage& TTovikMain::PageAt(int page) const {
+  switch (page) {
+    case kEventsPage:
+      return *events_;
+    case kNotesPage:
+      return *notes_;
+    default:
+      return *appointments_;
   }
-  return nullptr;
-}
-
-int TTovikMain::PageIndex(std::string_view name) {
-  for (int i = 0; i < 3; ++i) {
-    if (name == kPageNames[i]) return i;
-  }
-  return -1;
 }
 
 int TTovikMain::ActivePage() const {
@@ -187,22 +161,25 @@ void TTovikMain::SelectPage(int page) {
   UpdatePageVisibility();
 }
 
+std::wstring TTovikMain::PageCaption(int page) const {
+  wchar_t text[128] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = static_cast<int>(std::size(text));
+  SendMessageW(pgcTop_, TCM_GETITEMW, page, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
 void TTovikMain::UpdatePageVisibility() {
   const int active = ActivePage();
   for (int i = 0; i < 3; ++i) {
-    ShowWindow(pages_[i]->hwnd(), i == active ? SW_SHOW : SW_HIDE);
+    ShowWindow(PageAt(i).Sheet().hwnd(), i == active ? SW_SHOW : SW_HIDE);
   }
 }
 
-void TTovikMain::RegisterControl(std::string_view name, HWND control) {
-  controls_[std::string(name)] = control;
-}
-
-HWND TTovikMain::Control(std::string_view name) const {
-  const auto found = controls_.find(name);
-  return found == controls_.end() ? nullptr : found->second;
-}
-
+// The window is shown once its texts and colours are applied, so that
+// nothing is painted with the design-time texts.
 std::unique_ptr<TTovikMain> TTovikMain::Start(Seams seams, int showCommand) {
   std::unique_ptr<TTovikMain> main;
   try {
@@ -211,29 +188,32 @@ std::unique_ptr<TTovikMain> TTovikMain::Start(Seams seams, int showCommand) {
   } catch (...) {
     // Without its window or its data the program cannot go on: the error is
     // shown (and logged when the log exists), and the program ends.
-    HandleUnhandledError("TTovikMain");
+    HandleUnhandledError("TovikMain");
     return nullptr;
   }
-  // A second organiser shows nothing; it still runs the rest of the start-up.
+  try {
+    main->CreateAboutBox();
+    main->ApplyLanguage();
+    main->store_->SaveHeader();
+  } catch (...) {
+    HandleUnhandledError("TovikMain");
+  }
+  // A second organiser shows nothing; it ends when its message loop begins.
   if (main->MayRun()) {
     ShowWindow(main->hwnd(), showCommand);
     UpdateWindow(main->hwnd());
   }
-  try {
-    const DataLocation& location = main->location_;
-    main->about_ = std::make_unique<TFormAbout>(TFormAbout::CreateArgs{
-        .owner = main->hwnd(),
-        .font = main->font_,
-        .dataRoot = Utf8ToWide(location.DataRoot),
-        .dataFilePath = Utf8ToWide(location.DataFilePath),
-        .website = Utf8ToWide(kMakerWebsite),
-        .onLinkClick = [self = main.get()] { self->OpenAddress(Utf8ToWide(kMakerWebsite)); }});
-    main->ApplyLanguage();
-    main->store_->SaveHeader();
-  } catch (...) {
-    HandleUnhandledError("TTovikMain");
-  }
   return main;
+}
+
+void TTovikMain::CreateAboutBox() {
+  about_ = std::make_unique<TFormAbout>(
+      TFormAbout::CreateArgs{.owner = hwnd(),
+                             .font = font_,
+                             .dataRoot = Utf8ToWide(location_.DataRoot),
+                             .dataFilePath = Utf8ToWide(location_.DataFilePath),
+                             .website = Utf8ToWide(kMakerWebsite),
+                             .onLinkClick = [this] { OpenAddress(Utf8ToWide(kMakerWebsite)); }});
 }
 
 // The creation steps, in the order each relies on the one before.
@@ -248,7 +228,7 @@ bool TTovikMain::RunCreationSteps() {
     MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), kTitle, MB_OK | MB_ICONERROR);
     return false;
   }
-  LimitDayNoteLength();
+  appointments_->RunCreationSteps();
   log_.SetLogFile(location_.DataRoot + "Tovik.log");
   installMutex_ = std::make_unique<InstallMutex>();
   guard_ = std::make_unique<TzqWinFormInstanceControl>(hwnd(), kOrganiserInstanceCaption, true);
@@ -257,8 +237,11 @@ bool TTovikMain::RunCreationSteps() {
   guard_->CheckInstances();
   options_ = ReadRegistryOptions(options_);
   ShowRegistryTicks();
-  SetTrayIcon(options_.AlwaysMinimizeToSystray);
-  OpenTelephonyLine();
+  tray_.SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
+  tray_.SetIconVisible(options_.AlwaysMinimizeToSystray);
+  const bool lineOpen = links_.OpenTelephonyLine();
+  appointments_->ShowDialButton(lineOpen);
+  notes_->ShowDialButton(lineOpen);
   return true;
 }
 
@@ -267,18 +250,16 @@ bool TTovikMain::RunCreationSteps() {
 // nothing typed is lost when the pages are refilled from the store.
 void TTovikMain::RunActivationSteps() {
   focus_->CommitActiveControl();
-  ShowSpinBoxesFromCalendar();
-  ShowSelectedDay();
-  FillEventsGrid();
-  RetitleNoteTabs();
-  ShowFirstNotePage();
+  appointments_->RunActivationSteps();
+  events_->RunActivationSteps();
+  notes_->RunActivationSteps();
   if (IsWeekStart(store_->WeekStartDay)) {
-    calendar_->SetStartOfWeek(CalendarStartOfWeek(store_->WeekStartDay));
+    appointments_->Calendar().SetStartOfWeek(CalendarStartOfWeek(store_->WeekStartDay));
   }
   ShowWeekSettingTicks();
   SelectPage(kAppointmentsPage);
-  ClearRememberedSelection();
-  SetFocus(DayNoteBox());
+  links_.ClearRemembered();
+  SetFocus(appointments_->FocusControl());
 }
 
 void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
@@ -295,13 +276,13 @@ void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
 // window is then released, which ends the program.
 void TTovikMain::OnClose() {
   SelectPage(kAppointmentsPage);
-  SetFocus(CloseFocusTarget());
+  SetFocus(appointments_->YearBox());
   DestroyWindow(hwnd());
 }
 
 void TTovikMain::OnDestroy() {
   LeaveContextHelpMode();
-  CloseTelephonyLine();
+  links_.CloseTelephonyLine();
   if (store_) {
     try {
       store_->CloseStore();
@@ -379,7 +360,6 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TTovikMain::OnPageChange() {
   UpdatePageVisibility();
-  PageChangedByUser();
 }
 
 void TTovikMain::OnCommand(Command command) {
@@ -402,6 +382,15 @@ void TTovikMain::OnCommand(Command command) {
       return;
     case Command::ResetColorsToWindowsDefaults:
       ResetColors();
+      return;
+    case Command::SaveDiary:
+      printing_.ExportDiary();
+      return;
+    case Command::PrintDate:
+      printing_.PrintDayNotes();
+      return;
+    case Command::PrintAll:
+      printing_.PrintCalendar();
       return;
     case Command::BackgroundColor:
       ChooseColor(ColorDialogKind::Background);
@@ -461,7 +450,8 @@ void TTovikMain::ToggleOption(bool RegistryOptions::*option) {
   options_.*option = !(options_.*option);
   ShowRegistryTicks();
   if (option == &RegistryOptions::AlwaysMinimizeToSystray) {
-    SetTrayIcon(options_.AlwaysMinimizeToSystray);
+    tray_.SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
+    tray_.SetIconVisible(options_.AlwaysMinimizeToSystray);
   }
   WriteRegistryOptions(options_, Utf8ToWide(location_.ProgramFolder + location_.ReminderExeName));
 }
@@ -508,7 +498,7 @@ void TTovikMain::ResetColors() {
 // The calendar lays the month out again at once; the week label keeps its
 // number until another day is shown.
 void TTovikMain::SetStartOfWeek(WeekStart start) {
-  calendar_->SetStartOfWeek(CalendarStartOfWeek(start));
+  appointments_->Calendar().SetStartOfWeek(CalendarStartOfWeek(start));
   store_->WeekStartDay = start;
   ShowWeekSettingTicks();
   store_->SaveHeader();
@@ -518,7 +508,6 @@ void TTovikMain::SetWeekRule(int rule) {
   store_->FirstWeekRule = rule;
   ShowWeekSettingTicks();
   store_->SaveHeader();
-  ShowWeekNumber();
 }
 
 void TTovikMain::ShowWeekSettingTicks() {

@@ -7,16 +7,21 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "base/file_system.h"
-#include "calendar/kx_calendar_win.h"
 #include "organiser/MinAbout_win.h"
 #include "organiser/activation_rule.h"
+#include "organiser/appointments_page_win.h"
 #include "organiser/commands.h"
+#include "organiser/events_page_win.h"
 #include "organiser/language_texts.h"
+#include "organiser/links_win.h"
 #include "organiser/menu_win.h"
+#include "organiser/notes_page_win.h"
+#include "organiser/page_win.h"
+#include "organiser/printing_win.h"
 #include "organiser/registry_options_win.h"
+#include "organiser/tray_icon_win.h"
 #include "shared/data_location.h"
 #include "shared/install_mutex_win.h"
 #include "shared/instance_control_win.h"
@@ -30,11 +35,12 @@
 
 namespace tovik {
 
-// The organiser's main window: the frame with its top and bottom panels, the
-// page control with the three pages, the main menu, and the life cycle of the
-// program (creation, activation, close, destruction). It owns the store, the
-// log, the instance guard and the About box.
-class TTovikMain : public ui::Window {
+// The organiser's main window: the frame with its top and bottom panels and
+// the page control, the main menu, and the life cycle of the program
+// (creation, activation, close, destruction). It owns the store, the log, the
+// instance guard, the About box, the three pages, links and dialling,
+// printing and the tray icon, and composes them in the described order.
+class TTovikMain : public ui::Window, private PageHost {
  public:
   static constexpr int kClientWidth = 345;
   static constexpr int kClientHeight = 413;
@@ -54,10 +60,10 @@ class TTovikMain : public ui::Window {
   };
 
   // The start-up sequence up to the message loop: the window is created (its
-  // creation steps), shown unless another organiser runs (its first
-  // activation), then the About box is created, the language applied and the
-  // header saved. Null when the program must end at once (the data file
-  // could not be created; the user has been told).
+  // creation steps), the About box is created, the language applied and the
+  // header saved, then the window is shown unless another organiser runs
+  // (its first activation). Null when the program must end at once (the
+  // data file could not be created; the user has been told).
   static std::unique_ptr<TTovikMain> Start(Seams seams, int showCommand);
   ~TTovikMain() override;
 
@@ -68,29 +74,32 @@ class TTovikMain : public ui::Window {
   // window or the About box; true when it was taken.
   bool PreTranslate(MSG& message);
 
-  OrganiserStore& Store() { return *store_; }
+  OrganiserStore& Store() override { return *store_; }
   const DataLocation& Location() const { return location_; }
   TzqLogging& Log() { return log_; }
   const MainMenuBar& Menu() const { return menu_; }
   const RegistryOptions& Options() const { return options_; }
   TFormAbout* About() { return about_.get(); }
-  TkxCalendar& Calendar() { return *calendar_; }
   ui::FocusTracker& Focus() { return *focus_; }
+  ui::Panel& TopPanel() { return *pnlTop_; }
+  ui::Panel& BottomPanel() { return *pnlBottom_; }
+  AppointmentsPage& Appointments() { return *appointments_; }
+  EventsPage& Events() { return *events_; }
+  NotesPage& Notes() { return *notes_; }
+  const TCoolTrayIcon& TrayIcon() const { return tray_; }
 
-  // The panels and pages by their names ("pnlTop", "psEvents", "pnlTasksInner").
-  ui::Panel* PanelNamed(std::string_view name) const;
-  // The tab index of a page name, or -1.
-  static int PageIndex(std::string_view name);
   int ActivePage() const;
   void SelectPage(int page);
+  std::wstring PageCaption(int page) const;
+  // The tooltip text that a control shows.
+  std::wstring HintOf(HWND control) const;
 
-  // The controls by name, for the language texts, hints and help contexts;
-  // the pages register their own controls here.
-  void RegisterControl(std::string_view name, HWND control);
-  HWND Control(std::string_view name) const;
-  // A language text that is no control's (a message or print text, a grid
-  // heading), in UTF-8; empty before ApplyLanguage.
-  std::string LanguageText(std::string_view name, TextKind kind = TextKind::Variable) const;
+  // The control that a language row names, in whichever room owns it; null
+  // for the menu and the texts that no control shows.
+  HWND ControlOf(Target target) const;
+  // A text that no control shows (a message or a print text) in the current
+  // language, UTF-8; empty before ApplyLanguage.
+  std::string LanguageText(Target target) const;
 
   // Sets every text, tick, colour and help context for the store's language,
   // with English as the base layer.
@@ -103,7 +112,9 @@ class TTovikMain : public ui::Window {
   explicit TTovikMain(Seams seams);
   void CreateControls();
   void CreatePages();
+  OrganiserPage& PageAt(int page) const;
   bool RunCreationSteps();
+  void CreateAboutBox();
   void RunActivationSteps();
   void OnActivate(WPARAM wParam, LPARAM lParam);
   void OnClose();
@@ -134,27 +145,6 @@ class TTovikMain : public ui::Window {
   void LeaveContextHelpMode();
   void ShowAbout();
 
-  // Steps that the pages and the other parts of the window fill in; until
-  // their features are built they do nothing, and the frame runs without them.
-  void LimitDayNoteLength();         // appointments page: memAppDiary to 32700 characters
-  void OpenTelephonyLine();          // links and dialling
-  void CloseTelephonyLine();         // links and dialling
-  void ShowSpinBoxesFromCalendar();  // appointments page: udSelectMonth, udSelectYear
-  void ShowSelectedDay();            // appointments page
-  void FillEventsGrid();             // events page
-  void RetitleNoteTabs();            // notes page: NoteTabTitle of each page with text
-  void ShowFirstNotePage();          // notes page: CurrentNotePage 1 in memTodoNotes
-  void ClearRememberedSelection();   // links: RememberedLink and RememberedNumber
-  void ShowWeekNumber();             // appointments page: UgeNr from SelectedDay
-  void ShowDateAndFeasts();          // appointments page: lblShownDate and lblHoly
-  void PageChangedByUser();          // appointments page: pgcTopChange
-  void SetTrayIcon(bool visible);    // tray icon: MinimizeToTray and IconVisible
-  // The control that takes the focus as the window closes (edtShowYear), so
-  // that the focused editor commits; and the day note, where the focus goes
-  // at each activation. Until the page has them, the calendar takes the focus.
-  HWND CloseFocusTarget();
-  HWND DayNoteBox();
-
   Seams seams_;
   // The log and the unhandled-error path come first, so that errors of the
   // creation steps are logged (and kept until the log file is known).
@@ -166,23 +156,30 @@ class TTovikMain : public ui::Window {
   std::unique_ptr<TzqWinFormInstanceControl> guard_;
   RegistryOptions options_;
   ActivationRule activation_;
-  std::unique_ptr<ui::FocusTracker> focus_;
-  std::unique_ptr<TFormAbout> about_;
   MainMenuBar menu_;
 
   ui::GdiObject<HFONT> font_;
+  ui::GdiObject<HFONT> boldFont_;
+  ui::GdiObject<HFONT> headingFont_;
   ui::GdiObject<HFONT> titleFont_;
+  WindowFonts fonts_;
+  std::unique_ptr<ui::FocusTracker> focus_;
   std::unique_ptr<ui::Panel> pnlTop_;
   std::unique_ptr<ui::Panel> pnlBottom_;
   HWND pgcTop_ = nullptr;
-  std::array<std::unique_ptr<ui::Panel>, 3> pages_;  // psAppointments, psEvents, psTodos
-  std::array<std::unique_ptr<ui::Panel>, 3>
-      pagePanels_;  // pnlAftaleKalender, pnlBegivenheder, pnlOpgaver
-  std::unique_ptr<ui::Panel> pnlTasksInner_;
-  std::unique_ptr<TkxCalendar> calendar_;
+  HWND lblTovikNameVersion_ = nullptr;
+  HWND lblWhenDoneExit_ = nullptr;
+  HWND btnExit_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::map<std::string, HWND, std::less<>> controls_;
-  std::map<std::string, std::string, std::less<>> texts_;  // language texts without a control
+  std::unique_ptr<AppointmentsPage> appointments_;
+  std::unique_ptr<EventsPage> events_;
+  std::unique_ptr<NotesPage> notes_;
+  LinksAndDialling links_;
+  Printing printing_;
+  TCoolTrayIcon tray_;
+  std::unique_ptr<TFormAbout> about_;
+
+  std::map<Target, std::string> texts_;  // language texts that no control shows
   bool contextHelpMode_ = false;
   std::array<COLORREF, 16> customBackgrounds_{};
   std::array<COLORREF, 16> customFontColors_{};

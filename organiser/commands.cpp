@@ -12,70 +12,79 @@ using K = MenuItemKind;
 constexpr MenuItemSpec kSeparator{};
 
 constexpr std::array kFileItems{
-    MenuItemSpec{Command::SaveDiary, "miSaveDiary", K::Command, "Ctrl+S"},
-    MenuItemSpec{Command::PrintDate, "miPrintDate", K::Command, "Ctrl+P"},
-    MenuItemSpec{Command::PrintAll, "miPrintAll", K::Command},
+    MenuItemSpec{Command::SaveDiary, Target::miSaveDiary, K::Command, "Ctrl+S"},
+    MenuItemSpec{Command::PrintDate, Target::miPrintDate, K::Command, "Ctrl+P"},
+    MenuItemSpec{Command::PrintAll, Target::miPrintAll, K::Command},
     kSeparator,
-    MenuItemSpec{Command::Exit, "miExit", K::Command},
+    MenuItemSpec{Command::Exit, Target::miExit, K::Command},
 };
 
 // Languages 1 to 5 are radio items, 6 to 8 plain items with a check mark; one
 // rule ticks them all.
 constexpr int kLanguageGroup = 1;
 constexpr std::array kLinguaItems{
-    MenuItemSpec{Command::LanDanish, "miLanDanish", K::Radio, {}, kLanguageGroup, "Dansk"},
-    MenuItemSpec{Command::LanEnglish, "miLanEnglish", K::Radio, {}, kLanguageGroup, "English"},
-    MenuItemSpec{Command::LanGerman, "miLanGerman", K::Radio, {}, kLanguageGroup, "Deutsch"},
-    MenuItemSpec{Command::LanFrench, "miLanFrench", K::Radio, {}, kLanguageGroup, "Francais"},
+    MenuItemSpec{Command::LanDanish, Target::miLanDanish, K::Radio, {}, kLanguageGroup, "Dansk"},
     MenuItemSpec{
-        Command::LanSpanish, "miLanSpanish", K::Radio, {}, kLanguageGroup, "Espa\xC3\xB1ol"},
+        Command::LanEnglish, Target::miLanEnglish, K::Radio, {}, kLanguageGroup, "English"},
+    MenuItemSpec{Command::LanGerman, Target::miLanGerman, K::Radio, {}, kLanguageGroup, "Deutsch"},
+    MenuItemSpec{Command::LanFrench, Target::miLanFrench, K::Radio, {}, kLanguageGroup, "Francais"},
     MenuItemSpec{
-        Command::LanNederlands, "miLanNederlands", K::CheckMark, {}, kLanguageGroup, "Nederlands"},
+        Command::LanSpanish, Target::miLanSpanish, K::Radio, {}, kLanguageGroup, "Espa\xC3\xB1ol"},
+    MenuItemSpec{Command::LanNederlands,
+                 Target::miLanNederlands,
+                 K::CheckMark,
+                 {},
+                 kLanguageGroup,
+                 "Nederlands"},
     MenuItemSpec{Command::LanRussian,
-                 "miLanRussian",
+                 Target::miLanRussian,
                  K::CheckMark,
                  {},
                  kLanguageGroup,
                  "\xD0\xA0\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9"},
-    MenuItemSpec{
-        Command::LanPortuguese, "miLanPortuguese", K::CheckMark, {}, kLanguageGroup, "Portugese"},
+    MenuItemSpec{Command::LanPortuguese,
+                 Target::miLanPortuguese,
+                 K::CheckMark,
+                 {},
+                 kLanguageGroup,
+                 "Portugese"},
 };
 
 constexpr int kStartOfWeekGroup = 2;
 constexpr int kWeekRuleGroup = 3;
 constexpr std::array kOptionsItems{
-    MenuItemSpec{Command::RunCheckTovikOnStartup, "miRunCheckTovikOnStartup", K::Toggle},
+    MenuItemSpec{Command::RunCheckTovikOnStartup, Target::miRunCheckTovikOnStartup, K::Toggle},
     kSeparator,
-    MenuItemSpec{Command::AlwaysMinimizeToSystray, "miAlwaysMinimizeToSystray", K::Toggle},
-    MenuItemSpec{Command::ExtendLookAheadDays, "miExtendLookAheadDays", K::Toggle},
+    MenuItemSpec{Command::AlwaysMinimizeToSystray, Target::miAlwaysMinimizeToSystray, K::Toggle},
+    MenuItemSpec{Command::ExtendLookAheadDays, Target::miExtendLookAheadDays, K::Toggle},
     kSeparator,
-    MenuItemSpec{Command::ResetColorsToWindowsDefaults, "miResetColorsTolWindowsDefaults",
+    MenuItemSpec{Command::ResetColorsToWindowsDefaults, Target::miResetColorsTolWindowsDefaults,
                  K::Command},
-    MenuItemSpec{Command::BackgroundColor, "miBackgroundColor", K::Command},
-    MenuItemSpec{Command::FontColor, "miFontColor", K::Command},
+    MenuItemSpec{Command::BackgroundColor, Target::miBackgroundColor, K::Command},
+    MenuItemSpec{Command::FontColor, Target::miFontColor, K::Command},
     kSeparator,
-    MenuItemSpec{Command::StartWeekSunday, "miSOW_S", K::Radio, {}, kStartOfWeekGroup},
-    MenuItemSpec{Command::StartWeekMonday, "miSOW_M", K::Radio, {}, kStartOfWeekGroup},
+    MenuItemSpec{Command::StartWeekSunday, Target::miSOW_S, K::Radio, {}, kStartOfWeekGroup},
+    MenuItemSpec{Command::StartWeekMonday, Target::miSOW_M, K::Radio, {}, kStartOfWeekGroup},
     kSeparator,
-    MenuItemSpec{Command::WeekOneFirstJanuary, "miFWOY_1", K::Radio, {}, kWeekRuleGroup},
-    MenuItemSpec{Command::WeekOneFirstFullWeek, "miFWOY_H", K::Radio, {}, kWeekRuleGroup},
-    MenuItemSpec{Command::WeekOneFourDays, "miFWOY_4", K::Radio, {}, kWeekRuleGroup},
+    MenuItemSpec{Command::WeekOneFirstJanuary, Target::miFWOY_1, K::Radio, {}, kWeekRuleGroup},
+    MenuItemSpec{Command::WeekOneFirstFullWeek, Target::miFWOY_H, K::Radio, {}, kWeekRuleGroup},
+    MenuItemSpec{Command::WeekOneFourDays, Target::miFWOY_4, K::Radio, {}, kWeekRuleGroup},
 };
 
 constexpr std::array kHelpItems{
-    MenuItemSpec{Command::WhatIs, "miWhatIs", K::Command, "Shift+F1"},
-    MenuItemSpec{Command::Contents, "miContents", K::Command},
+    MenuItemSpec{Command::WhatIs, Target::miWhatIs, K::Command, "Shift+F1"},
+    MenuItemSpec{Command::Contents, Target::miContents, K::Command},
     kSeparator,
-    MenuItemSpec{Command::VisitWebsite, "miVisitWebsite", K::Command},
+    MenuItemSpec{Command::VisitWebsite, Target::miVisitWebsite, K::Command},
     kSeparator,
-    MenuItemSpec{Command::About, "miAbout", K::Command},
+    MenuItemSpec{Command::About, Target::miAbout, K::Command},
 };
 
 constexpr std::array kMainMenu{
-    MenuSpec{"miFile", {}, kFileItems},
-    MenuSpec{"miLingua", "Lingua", kLinguaItems},
-    MenuSpec{"miOptions", {}, kOptionsItems},
-    MenuSpec{"miHelp", {}, kHelpItems},
+    MenuSpec{Target::miFile, {}, kFileItems},
+    MenuSpec{Target::miLingua, "Lingua", kLinguaItems},
+    MenuSpec{Target::miOptions, {}, kOptionsItems},
+    MenuSpec{Target::miHelp, {}, kHelpItems},
 };
 
 }  // namespace
@@ -87,7 +96,7 @@ std::span<const MenuSpec> MainMenu() {
 std::string_view CommandName(Command command) {
   switch (command) {
     case Command::HelpOnFocus:
-      return "TTovikMain";
+      return "TovikMain";
     case Command::ExitButton:
       return "btnExit";
     default:
@@ -95,7 +104,7 @@ std::string_view CommandName(Command command) {
   }
   for (const MenuSpec& menu : kMainMenu) {
     for (const MenuItemSpec& item : menu.items) {
-      if (item.command == command && command != Command::None) return item.name;
+      if (item.command == command && command != Command::None) return TargetName(item.target);
     }
   }
   return {};
@@ -119,13 +128,15 @@ Command LanguageCommand(Language language) {
                               1);
 }
 
-// Saving the diary and printing arrive with the printing feature; a language
-// can be chosen once its texts are in the table.
+// Saving the diary and printing arrive with the printing feature, the
+// notification area with the tray icon; a language can be chosen once its
+// texts are in the table.
 bool IsCommandBuilt(Command command) {
   switch (command) {
     case Command::SaveDiary:
     case Command::PrintDate:
     case Command::PrintAll:
+    case Command::AlwaysMinimizeToSystray:
       return false;
     default:
       break;

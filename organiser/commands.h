@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "organiser/targets.h"
 #include "store/data_file.h"
 
 namespace tovik {
@@ -58,7 +59,7 @@ enum class MenuItemKind {
 
 struct MenuItemSpec {
   Command command = Command::None;  // None for a separator
-  std::string_view name = {};       // the item's name, which the language texts use
+  Target target = {};               // the item as the language rows name it
   MenuItemKind kind = MenuItemKind::Separator;
   std::string_view shortcut = {};  // as the menu shows it after the caption
   int radioGroup = 0;              // items of one group untick each other
@@ -67,7 +68,7 @@ struct MenuItemSpec {
 };
 
 struct MenuSpec {
-  std::string_view name;
+  Target target;
   std::string_view fixedCaption;  // empty when the language table sets it
   std::span<const MenuItemSpec> items;
 };

@@ -2,6 +2,7 @@
 #include <span>
 #include <string_view>
 
+#include "organiser/targets.h"
 #include "store/data_file.h"
 
 namespace tovik {
@@ -16,10 +17,9 @@ enum class TextKind {
   GridHeading3,
 };
 
-// One row: a target named as in the window ("miExit", "lblYear") and its text
-// in UTF-8.
+// One row: the part of the window it sets and its text in UTF-8.
 struct LanguageRow {
-  std::string_view target;
+  Target target;
   TextKind kind;
   std::string_view text;
 };

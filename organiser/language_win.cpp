@@ -1,17 +1,27 @@
 // ApplyLanguage: the texts, ticks, colours and help contexts of both windows.
 #include <windows.h>
-// commctrl.h needs windows.h first
 #include <commctrl.h>
+
+#include <optional>
 
 #include "base/wide_text_win.h"
 #include "organiser/TovikMain_win.h"
 
 namespace tovik {
-
 namespace {
 
-std::string TextKey(std::string_view name, TextKind kind) {
-  return std::string(name) + '#' + std::to_string(static_cast<int>(kind));
+// The tab of pgcTop whose caption a row sets.
+std::optional<int> TabOf(Target target) {
+  switch (target) {
+    case Target::psAppointments:
+      return TTovikMain::kAppointmentsPage;
+    case Target::psEvents:
+      return TTovikMain::kEventsPage;
+    case Target::psTodos:
+      return TTovikMain::kNotesPage;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -33,55 +43,88 @@ void TTovikMain::SetLanguageTexts() {
     menu_.SetTicked(LanguageCommand(each), each == language);
   }
   ApplyColors();
-  ShowDateAndFeasts();
   for (const LanguageRow& row : LanguageRows(language)) SetRowText(row);
   // The notes page's dial button repeats the calendar page's caption.
-  if (const HWND appDial = Control("btnAppDial"), todoDial = Control("btnTodoDial");
-      appDial && todoDial) {
-    wchar_t caption[64] = {};
-    GetWindowTextW(appDial, caption, 64);
-    SetWindowTextW(todoDial, caption);
-  }
+  wchar_t caption[64] = {};
+  GetWindowTextW(ControlOf(Target::btnAppDial), caption, 64);
+  SetWindowTextW(ControlOf(Target::btnTodoDial), caption);
   ApplyHelpContexts();
+}
+
+HWND TTovikMain::ControlOf(Target target) const {
+  switch (OwnerOf(target)) {
+    case TargetOwner::Frame:
+      switch (target) {
+        case Target::lblWhenDoneExit:
+          return lblWhenDoneExit_;
+        case Target::btnExit:
+          return btnExit_;
+        default:  // the tabs of pgcTop are no controls of their own
+          return nullptr;
+      }
+    case TargetOwner::AppointmentsPage:
+      return appointments_->ControlOf(target);
+    case TargetOwner::EventsPage:
+      return events_->ControlOf(target);
+    case TargetOwner::NotesPage:
+      return notes_->ControlOf(target);
+    case TargetOwner::About:
+      return about_ ? about_->ControlOf(target) : nullptr;
+    case TargetOwner::Menu:
+    case TargetOwner::Texts:
+      break;
+  }
+  return nullptr;
 }
 
 void TTovikMain::SetRowText(const LanguageRow& row) {
   const std::wstring text = Utf8ToWide(row.text);
   switch (row.kind) {
     case TextKind::Text: {
-      if (menu_.SetCaption(row.target, row.text)) {
+      if (OwnerOf(row.target) == TargetOwner::Menu) {
+        menu_.SetCaption(row.target, row.text);
         DrawMenuBar(hwnd());
         return;
       }
-      if (const int page = PageIndex(row.target); page >= 0) {
+      if (const std::optional<int> page = TabOf(row.target)) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
-        std::wstring caption = text;
-        item.pszText = caption.data();
-        SendMessageW(pgcTop_, TCM_SETITEMW, page, reinterpret_cast<LPARAM>(&item));
+        std::wstring tabCaption = text;
+        item.pszText = tabCaption.data();
+        SendMessageW(pgcTop_, TCM_SETITEMW, *page, reinterpret_cast<LPARAM>(&item));
         return;
       }
-      if (const HWND control = Control(row.target)) {
-        SetWindowTextW(control, text.c_str());
-      } else if (about_) {
-        if (const HWND aboutControl = about_->Control(row.target)) {
-          SetWindowTextW(aboutControl, text.c_str());
-        }
-      }
+      if (const HWND control = ControlOf(row.target)) SetWindowTextW(control, text.c_str());
       return;
     }
     case TextKind::Hint:
-      if (const HWND control = Control(row.target)) SetHint(control, text);
-      texts_[TextKey(row.target, row.kind)] = std::string(row.text);
+      SetHint(ControlOf(row.target), text);
       return;
-    default:  // texts that other parts read when they need them
-      texts_[TextKey(row.target, row.kind)] = std::string(row.text);
+    case TextKind::GridHeading1:
+    case TextKind::GridHeading2:
+    case TextKind::GridHeading3:
+      events_->SetHeading(static_cast<int>(row.kind) - static_cast<int>(TextKind::GridHeading1),
+                          text);
+      return;
+    case TextKind::Variable:
+      texts_[row.target] = std::string(row.text);
       return;
   }
 }
 
-std::string TTovikMain::LanguageText(std::string_view name, TextKind kind) const {
-  const auto found = texts_.find(TextKey(name, kind));
+std::wstring TTovikMain::HintOf(HWND control) const {
+  wchar_t text[512] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(tooltip_, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+std::string TTovikMain::LanguageText(Target target) const {
+  const auto found = texts_.find(target);
   return found == texts_.end() ? std::string() : found->second;
 }
 
@@ -103,23 +146,15 @@ void TTovikMain::ApplyColors() {
   const int32_t color = store_->BackgroundColor;
   const int32_t fontColor = store_->FontColor;
   if (about_) about_->SetColors(color, fontColor);
-  for (ui::Panel* panel : {pnlTop_.get(), pnlBottom_.get(), pnlTasksInner_.get()}) {
+  for (ui::Panel* panel : {pnlTop_.get(), pnlBottom_.get(), &notes_->InnerPanel()}) {
     panel->SetColors(color, fontColor);
   }
-  for (const auto& panel : pagePanels_) panel->SetColors(color, fontColor);
+  for (int page = 0; page < 3; ++page) PageAt(page).Panel().SetColors(color, fontColor);
 }
 
 void TTovikMain::ApplyHelpContexts() {
   const HelpContexts contexts = HelpContextsOf(store_->LanguageId);
-  const std::pair<std::string_view, int> controls[] = {
-      {"memAppDiary", contexts.memAppDiary},
-      {"sgEvents", contexts.sgEvents},
-      {"memTodoNotes", contexts.memTodoNotes},
-      {"edtDiarySearch", contexts.edtDiarySearch},
-  };
-  for (const auto& [name, context] : controls) {
-    if (const HWND control = Control(name)) SetWindowContextHelpId(control, context);
-  }
+  for (int page = 0; page < 3; ++page) PageAt(page).ApplyHelpContexts(contexts);
 }
 
 }  // namespace tovik

@@ -46,11 +46,11 @@ MainMenuBar::MainMenuBar() : menu_(CreateMenu()), accelerators_(CreateAccelerato
       std::wstring text = MenuText(item.fixedCaption, item.shortcut);
       info.dwTypeData = text.data();
       InsertMenuItemW(popup, GetMenuItemCount(popup), TRUE, &info);
-      places_[item.name] = Place{popup, IdOf(item.command), false, item.shortcut};
+      places_[item.target] = Place{popup, IdOf(item.command), false, item.shortcut};
     }
     AppendMenuW(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
                 Utf8ToWide(spec.fixedCaption).c_str());
-    places_[spec.name] = Place{menu_, position++, true, {}};
+    places_[spec.target] = Place{menu_, position++, true, {}};
   }
 }
 
@@ -60,8 +60,8 @@ MainMenuBar::~MainMenuBar() {
   if (IsMenu(menu_)) DestroyMenu(menu_);
 }
 
-bool MainMenuBar::SetCaption(std::string_view name, std::string_view caption) {
-  const auto found = places_.find(name);
+bool MainMenuBar::SetCaption(Target target, std::string_view caption) {
+  const auto found = places_.find(target);
   if (found == places_.end()) return false;
   const Place& place = found->second;
   std::wstring text = MenuText(caption, place.shortcut);
@@ -77,6 +77,17 @@ std::wstring MainMenuBar::Caption(Command command) const {
   wchar_t text[256] = {};
   GetMenuStringW(menu_, IdOf(command), text, 256, MF_BYCOMMAND);
   return text;
+}
+
+std::wstring MainMenuBar::CaptionOf(Target target) const {
+  const auto found = places_.find(target);
+  if (found == places_.end()) return {};
+  const Place& place = found->second;
+  wchar_t text[256] = {};
+  GetMenuStringW(place.menu, place.item, text, 256,
+                 place.byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
+  const std::wstring caption = text;
+  return caption.substr(0, caption.find(L'\t'));
 }
 
 bool MainMenuBar::IsTicked(Command command) const {

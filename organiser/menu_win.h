@@ -21,10 +21,13 @@ class MainMenuBar {
   HMENU Handle() const { return menu_; }
   HACCEL Accelerators() const { return accelerators_; }
 
-  // Sets the caption of a menu or item by its name; false when the menu has
-  // no such name. The shortcut stays behind the caption.
-  bool SetCaption(std::string_view name, std::string_view caption);
+  // Sets the caption of a menu or item; false when the menu has no such
+  // target. The shortcut stays behind the caption.
+  bool SetCaption(Target target, std::string_view caption);
   std::wstring Caption(Command command) const;
+  // The caption of a menu or item, without its shortcut; empty for a target
+  // the menu does not have.
+  std::wstring CaptionOf(Target target) const;
 
   bool IsTicked(Command command) const;
   void SetTicked(Command command, bool ticked);
@@ -41,7 +44,7 @@ class MainMenuBar {
   };
   HMENU menu_;
   HACCEL accelerators_;
-  std::map<std::string_view, Place> places_;
+  std::map<Target, Place> places_;
 };
 
 }  // namespace tovik

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "ui/gdi_win.h"
 
 namespace tovik::ui {
@@ -11,10 +13,12 @@ void Grid::CreateGrid(const WindowArgs& args) {
   WindowArgs grid = args;
   grid.classStyle |= CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
   grid.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+  if (shape_.VerticalScrollBar) grid.style |= WS_VSCROLL;
   CreateOwnWindow(grid);
   RECT client;
   GetClientRect(hwnd(), &client);
   OnSize(client.right, client.bottom);
+  UpdateScrollBar();
 }
 
 void Grid::SetGridLineWidth(int width) {
@@ -27,7 +31,57 @@ void Grid::SetGridLineWidth(int width) {
 void Grid::SetDefaultCellSize(int width, int height) {
   colWidth_ = width < 0 ? 0 : width;
   rowHeight_ = height < 0 ? 0 : height;
+  UpdateScrollBar();
   InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+int Grid::ColWidth(int col) const {
+  return col < static_cast<int>(colWidths_.size()) ? colWidths_[col] : colWidth_;
+}
+
+void Grid::SetColWidths(std::vector<int> widths) {
+  colWidths_ = std::move(widths);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+int Grid::ColLeft(int col) const {
+  int left = 0;
+  for (int c = 0; c < col; ++c) left += ColWidth(c) + shape_.GridLineWidth;
+  return left;
+}
+
+int Grid::VisibleRowCount() const {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int pitch = rowHeight_ + shape_.GridLineWidth;
+  if (pitch <= 0) return 0;
+  const int room = client.bottom - shape_.FixedRows * pitch;
+  return room > 0 ? room / pitch : 0;
+}
+
+// The last rows may stand at the top, with empty space below them.
+int Grid::MaxTopRow() const {
+  return std::max(shape_.FixedRows, shape_.Rows - 1);
+}
+
+void Grid::SetTopRow(int row) {
+  row = std::clamp(row, shape_.FixedRows, MaxTopRow());
+  if (row == topRow_) return;
+  topRow_ = row;
+  UpdateScrollBar();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void Grid::UpdateScrollBar() {
+  if (!shape_.VerticalScrollBar || !hwnd()) return;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+  info.nMin = shape_.FixedRows;
+  info.nMax = shape_.Rows - 1;
+  info.nPage = static_cast<UINT>(std::max(1, VisibleRowCount()));
+  info.nPos = topRow_;
+  SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
 }
 
 void Grid::SetColor(COLORREF color) {
@@ -40,20 +94,33 @@ void Grid::SetFont(HFONT font) {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+// A scrolled-out row lies above the client area.
 RECT Grid::CellRect(int col, int row) const {
-  const int left = col * (colWidth_ + shape_.GridLineWidth);
-  const int top = row * (rowHeight_ + shape_.GridLineWidth);
-  return {left, top, left + colWidth_, top + rowHeight_};
+  const int left = ColLeft(col);
+  const int shown = row < shape_.FixedRows ? row : row - topRow_ + shape_.FixedRows;
+  const int top = shown * (rowHeight_ + shape_.GridLineWidth);
+  return {left, top, left + ColWidth(col), top + rowHeight_};
 }
 
 bool Grid::CellAt(POINT point, int* col, int* row) const {
   if (point.x < 0 || point.y < 0) return false;
-  const int c = point.x / (colWidth_ + shape_.GridLineWidth);
-  const int r = point.y / (rowHeight_ + shape_.GridLineWidth);
+  int c = 0;
+  for (int left = 0; c < shape_.Columns; ++c) {
+    left += ColWidth(c) + shape_.GridLineWidth;
+    if (point.x < left) break;
+  }
+  const int shown = point.y / (rowHeight_ + shape_.GridLineWidth);
+  const int r = shown < shape_.FixedRows ? shown : shown - shape_.FixedRows + topRow_;
   if (c >= shape_.Columns || r >= shape_.Rows) return false;
   *col = c;
   *row = r;
   return true;
+}
+
+void Grid::InvalidateCell(int col, int row) {
+  RECT cell = CellRect(col, row);
+  InflateRect(&cell, shape_.GridLineWidth, shape_.GridLineWidth);
+  InvalidateRect(hwnd(), &cell, FALSE);
 }
 
 bool Grid::MoveCurrent(int col, int row) {
@@ -61,14 +128,17 @@ bool Grid::MoveCurrent(int col, int row) {
     return false;
   if (!CanSelectCell(col, row)) return false;
   if (col != col_ || row != row_) {
-    RECT old = CellRect(col_, row_);
-    InflateRect(&old, shape_.GridLineWidth, shape_.GridLineWidth);
-    InvalidateRect(hwnd(), &old, FALSE);
+    InvalidateCell(col_, row_);
     col_ = col;
     row_ = row;
-    RECT now = CellRect(col_, row_);
-    InflateRect(&now, shape_.GridLineWidth, shape_.GridLineWidth);
-    InvalidateRect(hwnd(), &now, FALSE);
+    InvalidateCell(col_, row_);
+  }
+  if (shape_.VerticalScrollBar) {
+    if (row_ < topRow_) {
+      SetTopRow(row_);
+    } else if (const int visible = std::max(1, VisibleRowCount()); row_ >= topRow_ + visible) {
+      SetTopRow(row_ - visible + 1);
+    }
   }
   return true;
 }
@@ -101,6 +171,7 @@ void Grid::PaintTo(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   const bool focused = GetFocus() == hwnd();
   for (int row = 0; row < shape_.Rows; ++row) {
+    if (row >= shape_.FixedRows && row < topRow_) continue;  // scrolled out
     for (int col = 0; col < shape_.Columns; ++col) {
       const RECT cell = CellRect(col, row);
       if (cell.left >= client.right || cell.top >= client.bottom) continue;
@@ -156,6 +227,7 @@ void Grid::OnMouseDown(POINT point, bool doubleClick) {
 // not become current; they never wrap.
 bool Grid::OnKeyDown(WPARAM key) {
   int col = col_, row = row_;
+  const int page = std::max(1, VisibleRowCount() - 1);
   switch (key) {
     case VK_LEFT:
       --col;
@@ -169,6 +241,14 @@ bool Grid::OnKeyDown(WPARAM key) {
     case VK_DOWN:
       ++row;
       break;
+    case VK_PRIOR:
+      if (!shape_.VerticalScrollBar) return false;
+      row = std::max(shape_.FixedRows, row - page);
+      break;
+    case VK_NEXT:
+      if (!shape_.VerticalScrollBar) return false;
+      row = std::min(shape_.Rows - 1, row + page);
+      break;
     default:
       return false;
   }
@@ -179,8 +259,47 @@ bool Grid::OnKeyDown(WPARAM key) {
   return true;
 }
 
+void Grid::OnVScroll(int request) {
+  const int page = std::max(1, VisibleRowCount());
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_TRACKPOS;
+  GetScrollInfo(hwnd(), SB_VERT, &info);
+  switch (request) {
+    case SB_LINEUP:
+      SetTopRow(topRow_ - 1);
+      break;
+    case SB_LINEDOWN:
+      SetTopRow(topRow_ + 1);
+      break;
+    case SB_PAGEUP:
+      SetTopRow(topRow_ - page);
+      break;
+    case SB_PAGEDOWN:
+      SetTopRow(topRow_ + page);
+      break;
+    case SB_THUMBTRACK:  // the list follows the thumb while it is dragged
+    case SB_THUMBPOSITION:
+      SetTopRow(info.nTrackPos);
+      break;
+    case SB_TOP:
+      SetTopRow(shape_.FixedRows);
+      break;
+    case SB_BOTTOM:
+      SetTopRow(MaxTopRow());
+      break;
+  }
+}
+
 LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_VSCROLL:
+      OnVScroll(LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      if (!shape_.VerticalScrollBar) break;
+      SetTopRow(topRow_ - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
+      return 0;
     case WM_PAINT:
       OnPaint();
       return 0;
@@ -191,6 +310,7 @@ LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_SIZE:
       OnSize(LOWORD(lParam), HIWORD(lParam));
+      UpdateScrollBar();
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -50,6 +50,37 @@ HWND Panel::AddControl(const wchar_t* className, const wchar_t* text, DWORD styl
   return control;
 }
 
+HWND Panel::AddSearchPicture(const RECT& bounds) {
+  const HWND picture = AddControl(L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, bounds, 0);
+  searchPictures_.push_back(picture);
+  links_.push_back(picture);
+  return picture;
+}
+
+// A lens with a handle towards the lower right, in the window text colour.
+void Panel::DrawSearchPicture(const DRAWITEMSTRUCT& item) const {
+  const HDC dc = item.hDC;
+  const RECT& r = item.rcItem;
+  FillRect(dc, &r, brush_);
+  const int size = std::min(r.right - r.left, r.bottom - r.top);
+  const int lens = size * 11 / 19;
+  const int left = r.left + size / 8;
+  const int top = r.top + size / 8;
+  const GdiObject<HPEN> rim(
+      CreatePen(PS_SOLID, std::max(1, size / 10), GetSysColor(COLOR_WINDOWTEXT)));
+  const GdiObject<HPEN> handle(
+      CreatePen(PS_SOLID, std::max(2, size / 6), GetSysColor(COLOR_WINDOWTEXT)));
+  const HGDIOBJ oldPen = SelectObject(dc, rim);
+  const HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(COLOR_WINDOW));
+  Ellipse(dc, left, top, left + lens, top + lens);
+  SelectObject(dc, handle);
+  const int from = left + lens - lens / 7;
+  MoveToEx(dc, from, top + lens - lens / 7, nullptr);
+  LineTo(dc, r.left + size - size / 8, r.top + size - size / 8);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+}
+
 bool Panel::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   if (events_ == nullptr) return false;
   if (message == WM_NOTIFY)
@@ -76,6 +107,14 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetTextColor(dc, ResolveColor(fontColor_));
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(brush_.get());
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (std::find(searchPictures_.begin(), searchPictures_.end(), item.hwndItem) ==
+          searchPictures_.end())
+        break;
+      DrawSearchPicture(item);
+      return TRUE;
     }
     case WM_GETFONT:  // panels inside panels take the same font
       return reinterpret_cast<LRESULT>(font_);

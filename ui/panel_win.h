@@ -58,6 +58,9 @@ class Panel : public Window {
   // A control of any class on the panel, in the panel's font.
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& bounds,
                   int id, DWORD exStyle = 0);
+  // A small picture of a magnifying glass on the panel's colour; its click
+  // is reported as STN_CLICKED.
+  HWND AddSearchPicture(const RECT& bounds);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -65,6 +68,7 @@ class Panel : public Window {
  private:
   bool IsLabel(HWND control) const;
   bool IsLink(HWND control) const;
+  void DrawSearchPicture(const DRAWITEMSTRUCT& item) const;
   bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   int32_t color_;
@@ -74,6 +78,7 @@ class Panel : public Window {
   ControlEvents* events_;
   std::vector<HWND> labels_;
   std::vector<HWND> links_;
+  std::vector<HWND> searchPictures_;
 };
 
 }  // namespace tovik::ui

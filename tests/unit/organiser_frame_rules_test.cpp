@@ -19,7 +19,7 @@
 namespace tovik {
 namespace {
 
-bool HasEnglishText(std::string_view target) {
+bool HasEnglishText(Target target) {
   for (const LanguageRow& row : LanguageRows(Language::English)) {
     if (row.target == target && row.kind == TextKind::Text) return true;
   }
@@ -29,12 +29,14 @@ bool HasEnglishText(std::string_view target) {
 TEST(OrganiserMenu, EveryCaptionIsFixedOrComesFromTheLanguageTable) {
   std::set<int> ids;
   for (const MenuSpec& menu : MainMenu()) {
-    EXPECT_NE(menu.fixedCaption.empty(), !HasEnglishText(menu.name)) << menu.name;
+    EXPECT_NE(menu.fixedCaption.empty(), !HasEnglishText(menu.target)) << TargetName(menu.target);
     for (const MenuItemSpec& item : menu.items) {
       if (item.kind == MenuItemKind::Separator) continue;
-      EXPECT_TRUE(ids.insert(static_cast<int>(item.command)).second) << item.name;
-      EXPECT_EQ(CommandName(item.command), item.name);
-      EXPECT_NE(item.fixedCaption.empty(), !HasEnglishText(item.name)) << item.name;
+      const std::string_view name = TargetName(item.target);
+      EXPECT_EQ(OwnerOf(item.target), TargetOwner::Menu) << name;
+      EXPECT_TRUE(ids.insert(static_cast<int>(item.command)).second) << name;
+      EXPECT_EQ(CommandName(item.command), name);
+      EXPECT_NE(item.fixedCaption.empty(), !HasEnglishText(item.target)) << name;
     }
   }
   EXPECT_EQ(ids.size(), 4u + 8u + 11u + 4u);
@@ -44,7 +46,7 @@ TEST(OrganiserMenu, RadioGroupsHoldTheLanguagesAndTheWeekSettings) {
   std::map<int, std::vector<std::string_view>> groups;
   for (const MenuSpec& menu : MainMenu()) {
     for (const MenuItemSpec& item : menu.items) {
-      if (item.radioGroup != 0) groups[item.radioGroup].push_back(item.name);
+      if (item.radioGroup != 0) groups[item.radioGroup].push_back(TargetName(item.target));
     }
   }
   ASSERT_EQ(groups.size(), 3u);
@@ -76,10 +78,13 @@ TEST(OrganiserMenu, OnlyFeaturesStillToComeAreDisabled) {
 }
 
 TEST(OrganiserLanguage, EnglishSetsEachTargetOnce) {
-  std::set<std::pair<std::string_view, TextKind>> seen;
+  std::set<std::pair<Target, TextKind>> seen;
   for (const LanguageRow& row : LanguageRows(Language::English)) {
-    EXPECT_TRUE(seen.insert({row.target, row.kind}).second) << row.target;
-    EXPECT_FALSE(row.text.empty()) << row.target;
+    EXPECT_TRUE(seen.insert({row.target, row.kind}).second) << TargetName(row.target);
+    EXPECT_FALSE(row.text.empty()) << TargetName(row.target);
+    // Only texts that no control shows are read as variables.
+    EXPECT_EQ(row.kind == TextKind::Variable, OwnerOf(row.target) == TargetOwner::Texts)
+        << TargetName(row.target);
   }
   EXPECT_EQ(seen.size(), 68u);
   EXPECT_TRUE(LanguageRows(Language{0}).empty());

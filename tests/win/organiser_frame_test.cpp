@@ -25,6 +25,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::wstring WindowText(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
@@ -211,9 +217,9 @@ class OrganiserFrame : public ::testing::Test {
 
   // An edit box on one of the organiser's panels, standing in for a page's
   // editor; the default place is the diary box's.
-  HWND PanelEditor(const char* panel, int x = 6, int y = 179, int width = 100, int height = 40) {
+  HWND PanelEditor(ui::Panel& panel, int x = 6, int y = 179, int width = 100, int height = 40) {
     return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, x, y, width, height,
-                           main_->PanelNamed(panel)->hwnd(), nullptr, nullptr, nullptr);
+                           panel.hwnd(), nullptr, nullptr, nullptr);
   }
 
   std::wstring ReminderPath() const {
@@ -244,24 +250,32 @@ TEST_F(OrganiserFrame, WindowHasTheDesignedFrameAndPanels) {
   EXPECT_STREQ(title, L"Tovik");
 
   RECT top, bottom;
-  GetWindowRect(main.PanelNamed("pnlTop")->hwnd(), &top);
-  GetWindowRect(main.PanelNamed("pnlBottom")->hwnd(), &bottom);
+  GetWindowRect(main.TopPanel().hwnd(), &top);
+  GetWindowRect(main.BottomPanel().hwnd(), &bottom);
   EXPECT_EQ(top.bottom - top.top, 33);
   EXPECT_EQ(bottom.bottom - bottom.top, 26);
 
   // The calendar sits on the calendar page's panel at its designed place.
   RECT calendar;
-  GetWindowRect(main.Calendar().hwnd(), &calendar);
-  MapWindowPoints(nullptr, main.PanelNamed("pnlAftaleKalender")->hwnd(),
-                  reinterpret_cast<POINT*>(&calendar), 2);
+  GetWindowRect(main.Appointments().Calendar().hwnd(), &calendar);
+  MapWindowPoints(nullptr, main.Appointments().Panel().hwnd(), reinterpret_cast<POINT*>(&calendar),
+                  2);
   EXPECT_EQ(calendar.left, 154);
   EXPECT_EQ(calendar.top, 48);
   EXPECT_EQ(calendar.right - calendar.left, 176);
   EXPECT_EQ(calendar.bottom - calendar.top, 93);
-  for (const char* name : {"psAppointments", "psEvents", "psTodos", "pnlAftaleKalender",
-                           "pnlBegivenheder", "pnlOpgaver", "pnlTasksInner"}) {
-    EXPECT_NE(main.PanelNamed(name), nullptr) << name;
-  }
+  // The panels answer to their names, which a log record gives as its sender.
+  const std::pair<ui::Panel*, const char*> panels[] = {
+      {&main.Appointments().Sheet(), "psAppointments"},
+      {&main.Events().Sheet(), "psEvents"},
+      {&main.Notes().Sheet(), "psTodos"},
+      {&main.Appointments().Panel(), "pnlAftaleKalender"},
+      {&main.Events().Panel(), "pnlBegivenheder"},
+      {&main.Notes().Panel(), "pnlOpgaver"},
+      {&main.Notes().InnerPanel(), "pnlTasksInner"},
+      {&main.TopPanel(), "pnlTop"},
+  };
+  for (const auto& [panel, name] : panels) EXPECT_EQ(panel->Name(), name);
   EXPECT_EQ(main.ActivePage(), TTovikMain::kAppointmentsPage);
 }
 
@@ -281,6 +295,47 @@ TEST_F(OrganiserFrame, MenuShowsShortcutsAndDisablesWhatIsNotBuilt) {
   }
 }
 
+// Every row of the language table reaches the control, menu item, tab,
+// hint, grid heading or text it names, in the room that owns it: a name that
+// has no control fails here instead of vanishing.
+TEST_F(OrganiserFrame, EveryLanguageRowReachesItsTarget) {
+  TTovikMain& main = Start();
+  for (const LanguageRow& row : LanguageRows(Language::English)) {
+    const std::wstring text = Utf8ToWide(row.text);
+    const std::string name(TargetName(row.target));
+    const HWND control = main.ControlOf(row.target);
+    switch (row.kind) {
+      case TextKind::Text:
+        if (OwnerOf(row.target) == TargetOwner::Menu) {
+          EXPECT_EQ(main.Menu().CaptionOf(row.target), text) << name;
+        } else if (row.target == Target::psAppointments || row.target == Target::psEvents ||
+                   row.target == Target::psTodos) {
+          const int page = static_cast<int>(row.target) - static_cast<int>(Target::psAppointments);
+          EXPECT_EQ(main.PageCaption(page), text) << name;
+        } else {
+          ASSERT_NE(control, nullptr) << name;
+          EXPECT_EQ(WindowText(control), text) << name;
+        }
+        break;
+      case TextKind::Hint:
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(main.HintOf(control), text) << name;
+        break;
+      case TextKind::GridHeading1:
+      case TextKind::GridHeading2:
+      case TextKind::GridHeading3:
+        EXPECT_EQ(row.target, Target::sgEvents);
+        EXPECT_EQ(main.Events().Grid().Cell(
+                      static_cast<int>(row.kind) - static_cast<int>(TextKind::GridHeading1), 0),
+                  text);
+        break;
+      case TextKind::Variable:
+        EXPECT_EQ(main.LanguageText(row.target), row.text) << name;
+        break;
+    }
+  }
+}
+
 TEST_F(OrganiserFrame, FirstStartCreatesTheKeysAndShowsNavyWithWhite) {
   TTovikMain& main = Start();
   EXPECT_TRUE(KeyExists(kRunKey));
@@ -290,8 +345,8 @@ TEST_F(OrganiserFrame, FirstStartCreatesTheKeysAndShowsNavyWithWhite) {
   EXPECT_FALSE(main.Menu().IsTicked(Command::AlwaysMinimizeToSystray));
   EXPECT_FALSE(main.Menu().IsTicked(Command::ExtendLookAheadDays));
   // A new file is navy with white labels.
-  EXPECT_EQ(main.PanelNamed("pnlTop")->Color(), kNewFileBackground);
-  EXPECT_EQ(main.PanelNamed("pnlOpgaver")->FontColor(), kNewFileFont);
+  EXPECT_EQ(main.TopPanel().Color(), kNewFileBackground);
+  EXPECT_EQ(main.Notes().Panel().FontColor(), kNewFileFont);
 }
 
 TEST_F(OrganiserFrame, SettingsWordA3LoadsWithoutAHeaderWriteAtLoad) {
@@ -381,8 +436,7 @@ TEST_F(OrganiserFrame, ResetColorsWritesTheWindowsDefaultsAtOnce) {
   const std::string file = ReadBytes(DataFile());
   EXPECT_EQ(HeaderInt32(file, 10), static_cast<int32_t>(0x8000000F));
   EXPECT_EQ(HeaderInt32(file, 14), static_cast<int32_t>(0x80000008));
-  EXPECT_EQ(main.PanelNamed("pnlBegivenheder")->Color(), static_cast<int32_t>(0x8000000F));
-  EXPECT_EQ(main.About()->Control("lblVersion") != nullptr, true);
+  EXPECT_EQ(main.Events().Panel().Color(), static_cast<int32_t>(0x8000000F));
 }
 
 TEST_F(OrganiserFrame, ColourDialogsWriteOnlyWhatIsConfirmed) {
@@ -392,7 +446,7 @@ TEST_F(OrganiserFrame, ColourDialogsWriteOnlyWhatIsConfirmed) {
   Run(Command::BackgroundColor);
   Run(Command::FontColor);
   EXPECT_EQ(ReadBytes(DataFile()), before);
-  EXPECT_EQ(main.PanelNamed("pnlTop")->Color(), kNewFileBackground);
+  EXPECT_EQ(main.TopPanel().Color(), kNewFileBackground);
   ASSERT_EQ(dialogKinds_.size(), 2u);
   EXPECT_EQ(dialogKinds_[0], TTovikMain::ColorDialogKind::Background);
   EXPECT_EQ(dialogInitial_, static_cast<COLORREF>(kNewFileFont));
@@ -402,13 +456,13 @@ TEST_F(OrganiserFrame, ColourDialogsWriteOnlyWhatIsConfirmed) {
   const std::string after = ReadBytes(DataFile());
   EXPECT_EQ(HeaderInt32(after, 10), 0x00563412);
   EXPECT_EQ(HeaderInt32(after, 14), kNewFileFont);
-  EXPECT_EQ(main.PanelNamed("pnlTasksInner")->Color(), 0x00563412);
+  EXPECT_EQ(main.Notes().InnerPanel().Color(), 0x00563412);
 }
 
 TEST_F(OrganiserFrame, WeekSettingsTickTheirGroupAndSaveTheHeader) {
   TTovikMain& main = Start();
   Run(Command::StartWeekSunday);
-  EXPECT_EQ(main.Calendar().StartOfWeek(), 0);
+  EXPECT_EQ(main.Appointments().Calendar().StartOfWeek(), 0);
   EXPECT_TRUE(main.Menu().IsTicked(Command::StartWeekSunday));
   EXPECT_FALSE(main.Menu().IsTicked(Command::StartWeekMonday));
   Run(Command::WeekOneFourDays);
@@ -433,9 +487,8 @@ TEST_F(OrganiserFrame, ExitSavesTheSectionsBeforeTheWindowCloses) {
 // the focus to the year box first, so the focused editor stores its edit.
 TEST_F(OrganiserFrame, CloseBoxMovesTheFocusToTheYearBoxFirst) {
   TTovikMain& main = Start();
-  const HWND editor = PanelEditor("pnlAftaleKalender");
-  const HWND yearBox = PanelEditor("pnlAftaleKalender", 99, 52, 35, 19);
-  main.RegisterControl("edtShowYear", yearBox);
+  const HWND editor = PanelEditor(main.Appointments().Panel());
+  const HWND yearBox = main.Appointments().YearBox();
   HWND focusAtCommit = nullptr;
   main.Focus().SetExitHandler(editor, "memAppDiary", [&] { focusAtCommit = GetFocus(); });
   main.SelectPage(TTovikMain::kNotesPage);
@@ -448,7 +501,7 @@ TEST_F(OrganiserFrame, CloseBoxMovesTheFocusToTheYearBoxFirst) {
 
 TEST_F(OrganiserFrame, ExitHandlersRunOnlyForFocusMovesInsideTheWindow) {
   TTovikMain& main = Start();
-  const HWND editor = PanelEditor("pnlAftaleKalender");
+  const HWND editor = PanelEditor(main.Appointments().Panel());
   int commits = 0;
   main.Focus().SetExitHandler(editor, "memAppDiary", [&] { ++commits; });
   SetFocus(editor);
@@ -463,13 +516,13 @@ TEST_F(OrganiserFrame, ExitHandlersRunOnlyForFocusMovesInsideTheWindow) {
   Pump();
   SetFocus(editor);
   const int before = commits;
-  SetFocus(main.Calendar().hwnd());
+  SetFocus(main.Appointments().Calendar().hwnd());
   EXPECT_EQ(commits, before + 1);
 }
 
 TEST_F(OrganiserFrame, ReturnFromTheAboutBoxRunsTheActivationSteps) {
   TTovikMain& main = Start();
-  const HWND noteBox = PanelEditor("pnlOpgaver", 6, 30);
+  const HWND noteBox = PanelEditor(main.Notes().Panel(), 6, 30);
   int commits = 0;
   main.Focus().SetExitHandler(noteBox, "memTodoNotes", [&] { ++commits; });
   main.SelectPage(TTovikMain::kNotesPage);
@@ -488,12 +541,12 @@ TEST_F(OrganiserFrame, AboutBoxShowsTheDataPathsAndKeepsItsSizeLimits) {
   TTovikMain& main = Start();
   TFormAbout& about = *main.About();
   wchar_t text[MAX_PATH] = {};
-  GetWindowTextW(about.Control("edtDataPath_Root"), text, MAX_PATH);
+  GetWindowTextW(about.DataRootBox(), text, MAX_PATH);
   EXPECT_EQ(WideToUtf8(text), main.Location().DataRoot);
-  GetWindowTextW(about.Control("edtDataPath_TovikDat"), text, MAX_PATH);
+  GetWindowTextW(about.DataFileBox(), text, MAX_PATH);
   EXPECT_EQ(WideToUtf8(text), main.Location().DataFilePath);
-  EXPECT_TRUE(GetWindowLongW(about.Control("edtDataPath_Root"), GWL_STYLE) & ES_READONLY);
-  EXPECT_TRUE(GetWindowLongW(about.Control("OKButton"), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  EXPECT_TRUE(GetWindowLongW(about.DataRootBox(), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongW(about.OkButton(), GWL_STYLE) & BS_DEFPUSHBUTTON);
   EXPECT_TRUE(GetWindowLongW(about.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_FALSE(GetWindowLongW(about.hwnd(), GWL_STYLE) & WS_SYSMENU);
   GetWindowTextW(about.hwnd(), text, MAX_PATH);
@@ -505,8 +558,8 @@ TEST_F(OrganiserFrame, AboutBoxShowsTheDataPathsAndKeepsItsSizeLimits) {
   EXPECT_EQ(limits.ptMaxTrackSize.x, 600);
   EXPECT_EQ(limits.ptMaxTrackSize.y, 300);
   // The link label opens the maker's address.
-  SendMessageW(about.Control("LabelUrl"), WM_LBUTTONDOWN, 0, 0);
-  SendMessageW(about.Control("LabelUrl"), WM_LBUTTONUP, 0, 0);
+  SendMessageW(about.LinkLabel(), WM_LBUTTONDOWN, 0, 0);
+  SendMessageW(about.LinkLabel(), WM_LBUTTONUP, 0, 0);
   Pump();
   ASSERT_FALSE(opened_.empty());
   EXPECT_EQ(opened_.back(), Utf8ToWide(kMakerWebsite));
@@ -533,7 +586,7 @@ TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
     EXPECT_EQ(opened_.back().rfind(L"file:///", 0), 0u);
   }
   // F1 on a control with a help context, as the pages will set them.
-  const HWND editor = PanelEditor("pnlAftaleKalender");
+  const HWND editor = PanelEditor(main.Appointments().Panel());
   SetWindowContextHelpId(editor, 104);
   SetFocus(editor);
   Run(Command::HelpOnFocus);
@@ -546,8 +599,8 @@ TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
 
 TEST_F(OrganiserFrame, WhatIsOpensTheTopicOfTheNextClickedControl) {
   TTovikMain& main = Start();
-  const HWND editor = PanelEditor("pnlAftaleKalender");
-  SetWindowContextHelpId(editor, 4);
+  // The day note carries the help context of the language (English here).
+  const HWND editor = main.Appointments().DayNote();
   Run(Command::WhatIs);
   EXPECT_EQ(GetCapture(), main.hwnd());
   EXPECT_TRUE(opened_.empty());
@@ -558,7 +611,7 @@ TEST_F(OrganiserFrame, WhatIsOpensTheTopicOfTheNextClickedControl) {
   Pump();
   EXPECT_EQ(GetCapture(), nullptr);
   ASSERT_EQ(opened_.size(), 1u);
-  const std::wstring topic = L"help/Tovik_da.html#context-4";
+  const std::wstring topic = L"help/Tovik_en.html#context-104";
   EXPECT_EQ(EndOf(opened_.back(), topic.size()), topic);
 }
 

@@ -1,0 +1,43 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+#include "organiser/page_win.h"
+#include "ui/string_grid_win.h"
+
+namespace tovik {
+
+// The periodic events page (psEvents with pnlBegivenheder): the grid of the
+// store's events, month, day and who-and-what, and a search box.
+class EventsPage : public OrganiserPage {
+ public:
+  // Rows 1 to 299 show events; the cell store keeps a row 300 for the 300th.
+  static constexpr int kGridRows = 300;
+  static constexpr int kStoredRows = 301;
+
+  explicit EventsPage(const PageArgs& args);
+
+  void RunActivationSteps() override;
+  HWND FocusControl() const override { return sgEvents_->hwnd(); }
+  HWND ControlOf(Target target) const override;
+  void ApplyHelpContexts(const HelpContexts& contexts) override;
+  // A column's heading in the grid's fixed row, 0 to 2.
+  void SetHeading(int column, std::wstring text);
+
+  ui::StringGrid& Grid() { return *sgEvents_; }
+
+  bool OnControlCommand(HWND control, int id, int code) override;
+  bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
+
+ private:
+  static std::span<const ControlDesign<EventsPage>> Design();
+
+  HWND edtEventsSearch_ = nullptr;
+  HWND lblEventsHead_ = nullptr;
+  HWND Image3_ = nullptr;
+  std::unique_ptr<ui::StringGrid> sgEvents_;
+};
+
+}  // namespace tovik

@@ -1,0 +1,108 @@
+#pragma once
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "organiser/language_texts.h"
+#include "organiser/targets.h"
+#include "ui/focus_tracker_win.h"
+#include "ui/panel_win.h"
+
+namespace tovik {
+
+class OrganiserStore;
+
+// The fonts of the main window, which its pages share.
+struct WindowFonts {
+  HFONT normal = nullptr;   // "MS Sans Serif", 8 points
+  HFONT bold = nullptr;     // the same, bold
+  HFONT heading = nullptr;  // bold, 13 pixels high: page headings and the shown date
+};
+
+// What a page asks of the window that holds it.
+class PageHost {
+ public:
+  // The store, from the first creation step on.
+  virtual OrganiserStore& Store() = 0;
+
+ protected:
+  ~PageHost() = default;
+};
+
+// How a page is made: the window that holds it, where its sheet goes, and
+// what the pages share.
+struct PageArgs {
+  HWND window = nullptr;  // the main window
+  RECT bounds{};          // the sheet's place in the window's client area
+  const WindowFonts* fonts = nullptr;
+  ui::FocusTracker* focus = nullptr;
+  PageHost* host = nullptr;
+};
+
+enum class FontKind { Normal, Bold, Heading };
+
+// One row of a page's design table: a control of a system class, made at its
+// designed place on the page's panel and held in a member of the page. The
+// rows come in tab order.
+template <class Page>
+struct ControlDesign {
+  HWND Page::*member;
+  const wchar_t* className;  // a label when L"STATIC"
+  const wchar_t* text = L"";
+  DWORD style = 0;  // besides WS_CHILD | WS_VISIBLE
+  RECT bounds{};
+  FontKind font = FontKind::Normal;
+  DWORD exStyle = 0;
+};
+
+// A page of pgcTop: its sheet (the tab's page), one panel filling it, and the
+// controls on that panel. The frame asks each page only for what this door
+// offers; the page handles what its own controls report.
+class OrganiserPage : public ui::ControlEvents {
+ public:
+  OrganiserPage(const OrganiserPage&) = delete;
+  OrganiserPage& operator=(const OrganiserPage&) = delete;
+  virtual ~OrganiserPage() = default;
+
+  ui::Panel& Sheet() { return sheet_; }
+  ui::Panel& Panel() { return panel_; }
+
+  // The page's part of the window's activation steps.
+  virtual void RunActivationSteps() = 0;
+  // The control that takes the focus when the page comes to the front.
+  virtual HWND FocusControl() const = 0;
+  // The control that a language row names, when the page owns it.
+  virtual HWND ControlOf(Target target) const = 0;
+  // The help contexts of the page's controls in the current language.
+  virtual void ApplyHelpContexts(const HelpContexts& contexts) = 0;
+
+ protected:
+  OrganiserPage(const PageArgs& args, std::string_view sheetName, std::string_view panelName);
+
+  // Creates the controls of a design table on the page's panel.
+  template <class Page>
+  void CreateControls(Page& page, std::span<const ControlDesign<Page>> table) {
+    for (const ControlDesign<Page>& row : table) {
+      page.*(row.member) =
+          Create(row.className, row.text, row.style, row.bounds, row.font, row.exStyle);
+    }
+  }
+  // A picture of a magnifying glass whose click reaches the page.
+  HWND CreateSearchPicture(const RECT& bounds);
+
+  PageHost& Host() const { return *args_.host; }
+  ui::FocusTracker& Focus() const { return *args_.focus; }
+  const WindowFonts& Fonts() const { return *args_.fonts; }
+
+ private:
+  HWND Create(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& bounds,
+              FontKind font, DWORD exStyle);
+
+  PageArgs args_;
+  ui::Panel sheet_;
+  ui::Panel panel_;
+};
+
+}  // namespace tovik
