@@ -77,8 +77,8 @@ CalendarDate EasterSunday(int year) {
   return {year, e.month, e.day};
 }
 
-// (Y - 1900) * 365.25 - 395.25 and n * 30.57 in whole numbers; C++ division
-// truncates towards zero as the original trunc does.
+// (Y - 1900) * 365.25 - 395.25 and n * 30.57, truncated, in whole numbers:
+// C++ division truncates towards zero, as truncating the products does.
 int32_t EasterDayNumber(int year) {
   const EasterMonthDay e = Computus(year);
   const int t = year - 1900;

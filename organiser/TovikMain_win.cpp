@@ -25,6 +25,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr int kTabWidth = 113;
 constexpr int kTabHeight = 20;
 constexpr int kExitButtonId = static_cast<int>(Command::ExitButton);
+// Posted to itself once the window first shows.
+constexpr UINT kMsgFinishStart = WM_APP + 1;
 
 // The window rectangle whose client area has the designed size, centred on
 // the screen.
@@ -77,8 +79,6 @@ TTovikMain::TTovikMain(Seams seams)
                  bounds.bottom - bounds.top + kClientHeight - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   focus_ = std::make_unique<ui::FocusTracker>(hwnd());
   CreateControls();
 }
@@ -89,9 +89,7 @@ TTovikMain::~TTovikMain() {
 }
 
 void TTovikMain::CreateControls() {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
-                             0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-
+  tooltips_ = std::make_unique<ui::Tooltips>(hwnd());
   pnlTop_ = std::make_unique<ui::Panel>(
       ui::Panel::CreateArgs{.name = "pnlTop",
                             .parent = hwnd(),
@@ -120,7 +118,9 @@ void TTovikMain::CreateControls() {
                                     ui::Bounds(256, 2, 81, 22), kExitButtonId);
 }
 
-// Each page is a tab of pgcTop with its own sheet above the tab control.
+// Each page is a tab of pgcTop with its own sheet above the tab control. The
+// calendar page is made with the window; the other two, which the first
+// showing does not show, follow when asked for.
 void TTovikMain::CreatePages() {
   for (int i = 0; i < 3; ++i) {
     TCITEMW item{};
@@ -133,22 +133,58 @@ void TTovikMain::CreatePages() {
   GetClientRect(pgcTop_, &area);
   SendMessageW(pgcTop_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   OffsetRect(&area, 0, kTopPanelHeight);
-  const PageArgs args{
+  pageArgs_ = {
       .window = hwnd(), .bounds = area, .fonts = &fonts_, .focus = focus_.get(), .host = this};
-  appointments_ = std::make_unique<AppointmentsPage>(args);
-  events_ = std::make_unique<EventsPage>(args);
-  notes_ = std::make_unique<NotesPage>(args);
+  appointments_ = std::make_unique<AppointmentsPage>(pageArgs_);
+}
+
+EventsPage& TTovikMain::Events() {
+  if (!events_) {
+    events_ = std::make_unique<EventsPage>(pageArgs_);
+    PreparePage(*events_, TargetOwner::EventsPage);
+  }
+  return *events_;
+}
+
+NotesPage& TTovikMain::Notes() {
+  if (!notes_) {
+    notes_ = std::make_unique<NotesPage>(pageArgs_);
+    notes_->InnerPanel().SetColors(store_->BackgroundColor, store_->FontColor);
+    notes_->ShowDialButton(lineOpen_);
+    PreparePage(*notes_, TargetOwner::NotesPage);
+  }
+  return *notes_;
+}
+
+// A page made after the window: it takes the colours, texts and help contexts
+// the window has applied, and shows what the activation steps would have
+// shown in it.
+void TTovikMain::PreparePage(OrganiserPage& page, TargetOwner owner) {
+  page.Panel().SetColors(store_->BackgroundColor, store_->FontColor);
+  for (const LanguageRow& row : ShownLanguageRows(store_->LanguageId)) {
+    if (OwnerOf(row.target) == owner) SetRowText(row);
+  }
+  if (owner == TargetOwner::NotesPage) CopyDialCaption();
+  page.ApplyHelpContexts(HelpContextsOf(store_->LanguageId));
+  if (activated_) page.RunActivationSteps();
   UpdatePageVisibility();
 }
 
-OrganiserPage& TTovikMain::PageAt(int page) const {
+// What the first showing did not need: the other two pages and the tooltips.
+void TTovikMain::FinishStart() {
+  Events();
+  Notes();
+  tooltips_->Create();
+}
+
+OrganiserPage* TTovikMain::PageAt(int page) const {
   switch (page) {
     case kEventsPage:
-      return *events_;
+      return events_.get();
     case kNotesPage:
-      return *notes_;
+      return notes_.get();
     default:
-      return *appointments_;
+      return appointments_.get();
   }
 }
 
@@ -157,6 +193,8 @@ int TTovikMain::ActivePage() const {
 }
 
 void TTovikMain::SelectPage(int page) {
+  if (page == kEventsPage) Events();
+  if (page == kNotesPage) Notes();
   SendMessageW(pgcTop_, TCM_SETCURSEL, page, 0);
   UpdatePageVisibility();
 }
@@ -174,7 +212,9 @@ std::wstring TTovikMain::PageCaption(int page) const {
 void TTovikMain::UpdatePageVisibility() {
   const int active = ActivePage();
   for (int i = 0; i < 3; ++i) {
-    ShowWindow(PageAt(i).Sheet().hwnd(), i == active ? SW_SHOW : SW_HIDE);
+    if (OrganiserPage* page = PageAt(i)) {
+      ShowWindow(page->Sheet().hwnd(), i == active ? SW_SHOW : SW_HIDE);
+    }
   }
 }
 
@@ -192,7 +232,6 @@ std::unique_ptr<TTovikMain> TTovikMain::Start(Seams seams, int showCommand) {
     return nullptr;
   }
   try {
-    main->CreateAboutBox();
     main->ApplyLanguage();
     main->store_->SaveHeader();
   } catch (...) {
@@ -202,11 +241,15 @@ std::unique_ptr<TTovikMain> TTovikMain::Start(Seams seams, int showCommand) {
   if (main->MayRun()) {
     ShowWindow(main->hwnd(), showCommand);
     UpdateWindow(main->hwnd());
+    PostMessageW(main->hwnd(), kMsgFinishStart, 0, 0);
   }
   return main;
 }
 
-void TTovikMain::CreateAboutBox() {
+// Its path boxes take the paths of this run; its texts and colours are those
+// that the language and colours of the main window have applied.
+TFormAbout& TTovikMain::About() {
+  if (about_) return *about_;
   about_ = std::make_unique<TFormAbout>(
       TFormAbout::CreateArgs{.owner = hwnd(),
                              .font = font_,
@@ -214,6 +257,11 @@ void TTovikMain::CreateAboutBox() {
                              .dataFilePath = Utf8ToWide(location_.DataFilePath),
                              .website = Utf8ToWide(kMakerWebsite),
                              .onLinkClick = [this] { OpenAddress(Utf8ToWide(kMakerWebsite)); }});
+  about_->SetColors(store_->BackgroundColor, store_->FontColor);
+  for (const LanguageRow& row : ShownLanguageRows(store_->LanguageId)) {
+    if (OwnerOf(row.target) == TargetOwner::About) SetRowText(row);
+  }
+  return *about_;
 }
 
 // The creation steps, in the order each relies on the one before.
@@ -239,9 +287,9 @@ bool TTovikMain::RunCreationSteps() {
   ShowRegistryTicks();
   tray_.SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
   tray_.SetIconVisible(options_.AlwaysMinimizeToSystray);
-  const bool lineOpen = links_.OpenTelephonyLine();
-  appointments_->ShowDialButton(lineOpen);
-  notes_->ShowDialButton(lineOpen);
+  lineOpen_ = links_.OpenTelephonyLine();
+  appointments_->ShowDialButton(lineOpen_);
+  if (notes_) notes_->ShowDialButton(lineOpen_);
   return true;
 }
 
@@ -250,9 +298,10 @@ bool TTovikMain::RunCreationSteps() {
 // nothing typed is lost when the pages are refilled from the store.
 void TTovikMain::RunActivationSteps() {
   focus_->CommitActiveControl();
+  activated_ = true;
   appointments_->RunActivationSteps();
-  events_->RunActivationSteps();
-  notes_->RunActivationSteps();
+  if (events_) events_->RunActivationSteps();
+  if (notes_) notes_->RunActivationSteps();
   if (IsWeekStart(store_->WeekStartDay)) {
     appointments_->Calendar().SetStartOfWeek(CalendarStartOfWeek(store_->WeekStartDay));
   }
@@ -354,12 +403,16 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
+    case kMsgFinishStart:
+      FinishStart();
+      return 0;
   }
   return ui::Window::HandleMessage(message, wParam, lParam);
 }
 
+// The user picked another tab: its page is made if it is still to come.
 void TTovikMain::OnPageChange() {
-  UpdatePageVisibility();
+  SelectPage(ActivePage());
 }
 
 void TTovikMain::OnCommand(Command command) {
@@ -553,7 +606,7 @@ void TTovikMain::LeaveContextHelpMode() {
 }
 
 void TTovikMain::ShowAbout() {
-  if (about_) about_->ShowModal();
+  About().ShowModal();
 }
 
 }  // namespace tovik

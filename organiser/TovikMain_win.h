@@ -31,6 +31,7 @@
 #include "ui/focus_tracker_win.h"
 #include "ui/gdi_win.h"
 #include "ui/panel_win.h"
+#include "ui/tooltips_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
@@ -79,13 +80,16 @@ class TTovikMain : public ui::Window, private PageHost {
   TzqLogging& Log() { return log_; }
   const MainMenuBar& Menu() const { return menu_; }
   const RegistryOptions& Options() const { return options_; }
-  TFormAbout* About() { return about_.get(); }
+  // The About box, made on first use: nothing shows it before.
+  TFormAbout& About();
   ui::FocusTracker& Focus() { return *focus_; }
   ui::Panel& TopPanel() { return *pnlTop_; }
   ui::Panel& BottomPanel() { return *pnlBottom_; }
   AppointmentsPage& Appointments() { return *appointments_; }
-  EventsPage& Events() { return *events_; }
-  NotesPage& Notes() { return *notes_; }
+  // The events and notes pages are made once the window has first shown,
+  // or when they are asked for before.
+  EventsPage& Events();
+  NotesPage& Notes();
   const TCoolTrayIcon& TrayIcon() const { return tray_; }
 
   int ActivePage() const;
@@ -112,9 +116,12 @@ class TTovikMain : public ui::Window, private PageHost {
   explicit TTovikMain(Seams seams);
   void CreateControls();
   void CreatePages();
-  OrganiserPage& PageAt(int page) const;
+  // A page, or null while it is still to be made.
+  OrganiserPage* PageAt(int page) const;
+  void PreparePage(OrganiserPage& page, TargetOwner owner);
+  void FinishStart();
+  void CopyDialCaption();
   bool RunCreationSteps();
-  void CreateAboutBox();
   void RunActivationSteps();
   void OnActivate(WPARAM wParam, LPARAM lParam);
   void OnClose();
@@ -123,9 +130,8 @@ class TTovikMain : public ui::Window, private PageHost {
   void OnPageChange();
   void UpdatePageVisibility();
 
-  void SetLanguageTexts();
+  void SetLanguageTexts(const std::vector<LanguageRow>& rows);
   void SetRowText(const LanguageRow& row);
-  void SetHint(HWND control, const std::wstring& text);
   void ApplyColors();
   void ApplyHelpContexts();
 
@@ -170,7 +176,8 @@ class TTovikMain : public ui::Window, private PageHost {
   HWND lblTovikNameVersion_ = nullptr;
   HWND lblWhenDoneExit_ = nullptr;
   HWND btnExit_ = nullptr;
-  HWND tooltip_ = nullptr;
+  std::unique_ptr<ui::Tooltips> tooltips_;
+  PageArgs pageArgs_;
   std::unique_ptr<AppointmentsPage> appointments_;
   std::unique_ptr<EventsPage> events_;
   std::unique_ptr<NotesPage> notes_;
@@ -180,6 +187,8 @@ class TTovikMain : public ui::Window, private PageHost {
   std::unique_ptr<TFormAbout> about_;
 
   std::map<Target, std::string> texts_;  // language texts that no control shows
+  bool lineOpen_ = false;
+  bool activated_ = false;
   bool contextHelpMode_ = false;
   std::array<COLORREF, 16> customBackgrounds_{};
   std::array<COLORREF, 16> customFontColors_{};

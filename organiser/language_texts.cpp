@@ -94,6 +94,17 @@ bool HasLanguageTexts(Language language) {
   return !LanguageRows(language).empty();
 }
 
+std::vector<LanguageRow> ShownLanguageRows(Language language) {
+  std::vector<LanguageRow> rows(kEnglishRows.begin(), kEnglishRows.end());
+  if (language == Language::English) return rows;
+  for (const LanguageRow& own : LanguageRows(language)) {
+    for (LanguageRow& row : rows) {
+      if (row.target == own.target && row.kind == own.kind) row.text = own.text;
+    }
+  }
+  return rows;
+}
+
 HelpContexts HelpContextsOf(Language language) {
   switch (language) {
     case Language::Danish:

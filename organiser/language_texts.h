@@ -1,6 +1,7 @@
 #pragma once
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "organiser/targets.h"
 #include "store/data_file.h"
@@ -28,6 +29,11 @@ struct LanguageRow {
 // are not in the table.
 std::span<const LanguageRow> LanguageRows(Language language);
 bool HasLanguageTexts(Language language);
+// What a language shows: English as the base layer, each row the chosen
+// language sets taking the place of the English one, in English table order.
+// A row the language does not set stays English, never a text of the
+// language chosen before.
+std::vector<LanguageRow> ShownLanguageRows(Language language);
 
 // The help contexts that follow the language: the day note, the events grid,
 // the note box and the diary search box.

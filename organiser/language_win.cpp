@@ -26,29 +26,32 @@ std::optional<int> TabOf(Target target) {
 
 }  // namespace
 
-// English first, then the chosen language: a text the chosen language does
-// not set stays English, never a text of the language chosen before.
+// English is the base layer under the chosen language. Each text is set
+// once, to what the English pass and then the language's own pass would
+// leave, which nobody can tell from setting it twice.
 void TTovikMain::ApplyLanguage() {
-  const Language chosen = store_->LanguageId;
-  store_->LanguageId = Language::English;
-  SetLanguageTexts();
-  store_->LanguageId = chosen;
-  SetLanguageTexts();
+  SetLanguageTexts(ShownLanguageRows(store_->LanguageId));
 }
 
-void TTovikMain::SetLanguageTexts() {
+void TTovikMain::SetLanguageTexts(const std::vector<LanguageRow>& rows) {
   const Language language = store_->LanguageId;
   for (int id = 1; id <= kLanguageCount; ++id) {
     const auto each = static_cast<Language>(id);
     menu_.SetTicked(LanguageCommand(each), each == language);
   }
   ApplyColors();
-  for (const LanguageRow& row : LanguageRows(language)) SetRowText(row);
-  // The notes page's dial button repeats the calendar page's caption.
-  wchar_t caption[64] = {};
-  GetWindowTextW(ControlOf(Target::btnAppDial), caption, 64);
-  SetWindowTextW(ControlOf(Target::btnTodoDial), caption);
+  for (const LanguageRow& row : rows) SetRowText(row);
+  DrawMenuBar(hwnd());
+  CopyDialCaption();
   ApplyHelpContexts();
+}
+
+// The notes page's dial button repeats the calendar page's caption.
+void TTovikMain::CopyDialCaption() {
+  if (!notes_) return;
+  wchar_t caption[64] = {};
+  GetWindowTextW(appointments_->ControlOf(Target::btnAppDial), caption, 64);
+  SetWindowTextW(notes_->ControlOf(Target::btnTodoDial), caption);
 }
 
 HWND TTovikMain::ControlOf(Target target) const {
@@ -65,9 +68,9 @@ HWND TTovikMain::ControlOf(Target target) const {
     case TargetOwner::AppointmentsPage:
       return appointments_->ControlOf(target);
     case TargetOwner::EventsPage:
-      return events_->ControlOf(target);
+      return events_ ? events_->ControlOf(target) : nullptr;
     case TargetOwner::NotesPage:
-      return notes_->ControlOf(target);
+      return notes_ ? notes_->ControlOf(target) : nullptr;
     case TargetOwner::About:
       return about_ ? about_->ControlOf(target) : nullptr;
     case TargetOwner::Menu:
@@ -83,7 +86,6 @@ void TTovikMain::SetRowText(const LanguageRow& row) {
     case TextKind::Text: {
       if (OwnerOf(row.target) == TargetOwner::Menu) {
         menu_.SetCaption(row.target, row.text);
-        DrawMenuBar(hwnd());
         return;
       }
       if (const std::optional<int> page = TabOf(row.target)) {
@@ -98,13 +100,15 @@ void TTovikMain::SetRowText(const LanguageRow& row) {
       return;
     }
     case TextKind::Hint:
-      SetHint(ControlOf(row.target), text);
+      if (const HWND control = ControlOf(row.target)) tooltips_->Set(control, text);
       return;
     case TextKind::GridHeading1:
     case TextKind::GridHeading2:
     case TextKind::GridHeading3:
-      events_->SetHeading(static_cast<int>(row.kind) - static_cast<int>(TextKind::GridHeading1),
-                          text);
+      if (events_) {
+        events_->SetHeading(static_cast<int>(row.kind) - static_cast<int>(TextKind::GridHeading1),
+                            text);
+      }
       return;
     case TextKind::Variable:
       texts_[row.target] = std::string(row.text);
@@ -113,31 +117,12 @@ void TTovikMain::SetRowText(const LanguageRow& row) {
 }
 
 std::wstring TTovikMain::HintOf(HWND control) const {
-  wchar_t text[512] = {};
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = GetParent(control);
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = text;
-  SendMessageW(tooltip_, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
-  return text;
+  return tooltips_->Shown(control);
 }
 
 std::string TTovikMain::LanguageText(Target target) const {
   const auto found = texts_.find(target);
   return found == texts_.end() ? std::string() : found->second;
-}
-
-void TTovikMain::SetHint(HWND control, const std::wstring& text) {
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = GetParent(control);
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  std::wstring copy = text;
-  tool.lpszText = copy.data();
-  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // Every panel takes the background colour and every label on it the font
@@ -146,15 +131,19 @@ void TTovikMain::ApplyColors() {
   const int32_t color = store_->BackgroundColor;
   const int32_t fontColor = store_->FontColor;
   if (about_) about_->SetColors(color, fontColor);
-  for (ui::Panel* panel : {pnlTop_.get(), pnlBottom_.get(), &notes_->InnerPanel()}) {
-    panel->SetColors(color, fontColor);
+  pnlTop_->SetColors(color, fontColor);
+  pnlBottom_->SetColors(color, fontColor);
+  if (notes_) notes_->InnerPanel().SetColors(color, fontColor);
+  for (int i = 0; i < 3; ++i) {
+    if (OrganiserPage* page = PageAt(i)) page->Panel().SetColors(color, fontColor);
   }
-  for (int page = 0; page < 3; ++page) PageAt(page).Panel().SetColors(color, fontColor);
 }
 
 void TTovikMain::ApplyHelpContexts() {
   const HelpContexts contexts = HelpContextsOf(store_->LanguageId);
-  for (int page = 0; page < 3; ++page) PageAt(page).ApplyHelpContexts(contexts);
+  for (int i = 0; i < 3; ++i) {
+    if (OrganiserPage* page = PageAt(i)) page->ApplyHelpContexts(contexts);
+  }
 }
 
 }  // namespace tovik

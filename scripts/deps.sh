@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev
+  cmake ninja-build g++ clang libclang-rt-dev clang-format
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
   googletest libbenchmark-dev hyperfine python3

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds all three trees and runs every test: native unit tests, the same under
-# ASan/UBSan, a short run of each fuzzer, then the Windows tests under Wine in
-# Xvfb. Ends with "N passed, N failed" and a non-zero exit on any failure.
+# Builds all three trees and runs every test: the source format, native unit
+# tests, the same under ASan/UBSan, a short run of each fuzzer, then the
+# Windows tests under Wine in Xvfb. Ends with "N passed, N failed" and a non-zero exit on any failure.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
@@ -23,6 +23,13 @@ count_ctest() {  # reads ctest's "N% tests passed, F tests failed out of T"
 }
 
 logs=$(mktemp -d)
+echo "== source format"
+sources=$(cd "$root" && { git ls-files '*.cpp' '*.h' 2>/dev/null || find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print; })
+if (cd "$root" && clang-format --dry-run --Werror $sources) >"$logs/format.log" 2>&1; then
+  echo "format: clean"; passed=$((passed + 1))
+else
+  echo "format: FAILED (clang-format -i fixes it)"; head -n 40 "$logs/format.log"; failed=$((failed + 1))
+fi
 for tree in native sanitize; do
   echo "== $tree unit tests"
   ctest --test-dir "$root/build/$tree" --output-on-failure --timeout 600 2>&1 | tee "$logs/$tree.log"

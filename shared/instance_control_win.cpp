@@ -59,10 +59,10 @@ void TzqWinFormInstanceControl::ActivateOwner() const {
 BOOL CALLBACK TzqWinFormInstanceControl::CollectMatch(HWND window, LPARAM selfParam) {
   auto* self = reinterpret_cast<TzqWinFormInstanceControl*>(selfParam);
   wchar_t className[kTextLimit + 1];
-  wchar_t text[kTextLimit + 1];
   const int classLength = GetClassNameW(window, className, kTextLimit + 1);
-  const int textLength = GetWindowTextW(window, text, kTextLimit + 1);
   if (std::wstring_view(className, classLength) != kGuardClassName) return TRUE;
+  wchar_t text[kTextLimit + 1];
+  const int textLength = GetWindowTextW(window, text, kTextLimit + 1);
   if (std::wstring_view(text, textLength).find(self->caption_) == std::wstring_view::npos) {
     return TRUE;
   }

@@ -35,8 +35,14 @@ std::string Win32StorePlatform::LocaleFirstWeekOfYear() {
   return LocaleValue(LOCALE_IFIRSTWEEKOFYEAR);
 }
 
+// Only a path on a mapped network drive has another form: asking the network
+// provider about any other path would load it for nothing.
 std::string Win32StorePlatform::NetworkForm(const std::string& path) {
   const std::wstring wide = Utf8ToWide(path);
+  if (wide.size() < 3 || wide[1] != L':' ||
+      GetDriveTypeW(wide.substr(0, 3).c_str()) != DRIVE_REMOTE) {
+    return path;
+  }
   std::vector<BYTE> buffer(1024);
   DWORD size = static_cast<DWORD>(buffer.size());
   DWORD rc = WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);

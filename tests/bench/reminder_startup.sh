@@ -19,8 +19,7 @@ printf '\x52\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x80\x00\xff\xff\xff\x00
 cd "$work"
 # The server stays up between the runs, for both programs alike.
 wineserver -p >/dev/null 2>&1 </dev/null &
-sleep 1
-wine ./trivial_exit.exe >/dev/null 2>&1 </dev/null  # warm the prefix
+wine ./trivial_exit.exe >/dev/null 2>&1 </dev/null  # waits for the server; warms the prefix
 hyperfine -N --warmup 10 --runs "$runs" --export-json "$work/times.json" \
   'wine ./trivial_exit.exe' 'wine ./ChkTovik.exe'
 python3 - "$work/times.json" <<'PY'

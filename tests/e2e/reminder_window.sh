@@ -7,7 +7,7 @@
 here=$(cd "$(dirname "$0")" && pwd)
 tovik=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 chktovik=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-probe=$(dirname "$chktovik")/tests/win/reminder_window_test.exe
+probe=$(dirname "$chktovik")/tests/win/window_probe_helper.exe
 [ -f "$probe" ] || { echo "missing $probe"; exit 1; }
 . "$here/e2e_lib.sh"
 
@@ -16,6 +16,15 @@ program=$E2E_PROGRAM
 cd "$program"
 
 fail() { echo "FAILED: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
+
+# Reads the shown reminder's controls into out/<control>.txt and out/facts.txt,
+# then presses its Exit button.
+read_reminder() {  # locale
+  LC_ALL=$1.UTF-8 wine ./window_probe_helper.exe TChkTovikMain "Check Tovik" \
+    "Z:${program//\//\\}\\out" lblAppointmentsAndEvents=101 IPTxt1=102 lblTomorrow=103 \
+    IPTxt2=104 lblWeekAfter=105 IPTxt3=106 lblTodosAndNotes=107 btnExit=108 IPNot=109 \
+    --click 108 >"$E2E_WORK/probe.log" 2>&1
+}
 
 # A window of that title belonging to that process (other tests may share the display).
 window_exists() { xdotool search --all --pid "$2" --name "^$1\$" >/dev/null 2>&1; }
@@ -34,11 +43,9 @@ check_shown() {  # name locale language look-ahead
   LC_ALL=$locale.UTF-8 wine ./ChkTovik.exe &
   local reminder=$!
   # A second reminder of the same executable brings the first forward and ends.
-  sleep 4
+  for _ in $(seq 120); do window_exists "Check Tovik" $reminder && break; sleep 0.5; done
   if ! LC_ALL=$locale.UTF-8 timeout 60 wine ./ChkTovik.exe; then fail "$name: second reminder"; fi
-  TOVIK_PROBE_OUT="Z:${program//\//\\}\\out" LC_ALL=$locale.UTF-8 \
-    wine ./reminder_window_test.exe --gtest_also_run_disabled_tests \
-    --gtest_filter='ReminderProbe.*' >"$E2E_WORK/probe.log" 2>&1 || { cat "$E2E_WORK/probe.log"; fail "$name: probe"; }
+  read_reminder "$locale" || { cat "$E2E_WORK/probe.log"; fail "$name: probe"; }
   if ! timeout 30 tail --pid=$reminder -f /dev/null; then fail "$name: Exit did not end the reminder"; kill $reminder; fi
   for expected in "$program"/expected/*.txt; do
     local control
@@ -63,9 +70,7 @@ check_damaged() {
   truncate -s -20 "$program/Tovik.dat"
   LC_ALL=en_US.UTF-8 wine ./ChkTovik.exe &
   local reminder=$!
-  TOVIK_PROBE_OUT="Z:${program//\//\\}\\out" LC_ALL=en_US.UTF-8 \
-    wine ./reminder_window_test.exe --gtest_also_run_disabled_tests \
-    --gtest_filter='ReminderProbe.*' >"$E2E_WORK/probe.log" 2>&1 || { cat "$E2E_WORK/probe.log"; fail "damaged: probe"; }
+  read_reminder en_US || { cat "$E2E_WORK/probe.log"; fail "damaged: probe"; }
   timeout 30 tail --pid=$reminder -f /dev/null || { fail "damaged: Exit did not end the reminder"; kill $reminder; }
   for control in IPTxt1 IPTxt3 IPNot; do
     cmp -s "$program/expected/$control.txt" "$program/out/$control.txt" || fail "damaged: $control"

@@ -1,6 +1,6 @@
 // The single-instance guard and the install mutex between two processes in one
-// Wine prefix: this test exe starts a copy of itself as the running "first
-// instance" (the FirstInstanceChild case), then plays the second start.
+// Wine prefix: this test starts the guard helper as the running "first
+// instance", then plays the second start.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -20,21 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr wchar_t kMainWindowClass[] = L"GuardTestMainWindow";
-
-std::wstring EnvironmentText(const wchar_t* name) {
-  wchar_t value[512];
-  const DWORD length = GetEnvironmentVariableW(name, value, 512);
-  return length > 0 && length < 512 ? std::wstring(value, length) : std::wstring();
-}
-
-// The running first instance, in its own process.
+// The running first instance, in a process of its own: the guard helper.
 class FirstInstance {
  public:
   struct Options {
     const wchar_t* caption = kOrganiserInstanceCaption;
     bool minimised = false;
-    fs::path exe = {};  // a copy in another folder; empty means this exe
+    std::wstring key = Utf8ToWide(ExecutablePath());  // another program's key: another folder
   };
 
   explicit FirstInstance(const Options& options) {
@@ -44,31 +36,17 @@ class FirstInstance {
     title_ = tag + L" main window";
     ready_ = CreateEventW(nullptr, TRUE, FALSE, (tag + L"_ready").c_str());
     stop_ = CreateEventW(nullptr, TRUE, FALSE, (tag + L"_stop").c_str());
-
-    std::wstring block;
-    for (const wchar_t* entry = GetEnvironmentStringsW(); *entry; entry += wcslen(entry) + 1) {
-      block.append(entry).push_back(L'\0');
-    }
-    const std::pair<std::wstring, std::wstring> settings[] = {
-        {L"TOVIK_GUARD_CHILD", tag},
-        {L"TOVIK_GUARD_CAPTION", options.caption},
-        {L"TOVIK_GUARD_MINIMISED", options.minimised ? L"1" : L"0"}};
-    for (const auto& [name, value] : settings) block.append(name + L"=" + value).push_back(L'\0');
-    block.push_back(L'\0');
-
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring exe = options.exe.empty() ? std::wstring(self) : options.exe.wstring();
-    std::wstring command = L"\"" + exe + L"\" --gtest_filter=FirstInstanceChild.*";
+    std::wstring command = L"guard_instance_helper.exe " + tag + L" " + options.caption + L" " +
+                           (options.minimised ? L"1" : L"0") + L" \"" + options.key + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-                        block.data(), nullptr, &startup, &process_)) {
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
       return;
     }
     const HANDLE waitFor[] = {ready_, process_.hProcess};
     if (WaitForMultipleObjects(2, waitFor, FALSE, 60000) == WAIT_OBJECT_0) {
-      mainWindow_ = FindWindowW(kMainWindowClass, title_.c_str());
+      mainWindow_ = FindWindowW(L"GuardTestMainWindow", title_.c_str());
     }
   }
 
@@ -103,44 +81,6 @@ class FirstInstance {
   HWND mainWindow_ = nullptr;
 };
 
-// The first instance: a main window, the install mutex and a guard set up as
-// the reminder sets it up, then messages until the test says stop.
-TEST(FirstInstanceChild, Run) {
-  const std::wstring tag = EnvironmentText(L"TOVIK_GUARD_CHILD");
-  if (tag.empty()) GTEST_SKIP() << "runs only as the first instance of another test";
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kMainWindowClass;
-  RegisterClassExW(&windowClass);
-  const HWND main =
-      CreateWindowExW(0, kMainWindowClass, (tag + L" main window").c_str(), WS_OVERLAPPEDWINDOW,
-                      100, 100, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  ASSERT_NE(main, nullptr);
-  ShowWindow(main, SW_SHOW);
-  if (EnvironmentText(L"TOVIK_GUARD_MINIMISED") == L"1") ShowWindow(main, SW_MINIMIZE);
-
-  const InstallMutex mutex;
-  EXPECT_TRUE(mutex.HoldsHandle());
-  TzqWinFormInstanceControl guard(main, EnvironmentText(L"TOVIK_GUARD_CAPTION"), false);
-  guard.SetInstanceKey(Utf8ToWide(ExecutablePath()));
-  guard.SetMaxInstances(0);
-  guard.CheckInstances();
-  EXPECT_TRUE(guard.IsFirstInstance());
-
-  const HANDLE stop = OpenEventW(SYNCHRONIZE, FALSE, (tag + L"_stop").c_str());
-  const HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, (tag + L"_ready").c_str());
-  SetEvent(ready);
-  while (MsgWaitForMultipleObjects(1, &stop, FALSE, 60000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  }
-  CloseHandle(ready);
-  CloseHandle(stop);
-  DestroyWindow(main);
-}
-
 // Takes the quit message a failed check posts; true when there was one.
 bool TakeQuitMessage() {
   MSG message;
@@ -165,15 +105,9 @@ bool ReminderMayRun() {
   return guard.IsFirstInstance();
 }
 
-// A copy of this test exe in a folder of its own: another installation.
-fs::path CopyInOtherFolder() {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const fs::path folder = fs::current_path() / "other install";
-  fs::create_directories(folder);
-  const fs::path copy = folder / fs::path(self).filename();
-  if (!fs::exists(copy)) fs::copy_file(self, copy);
-  return copy;
+// The key of the same program installed in another folder.
+std::wstring OtherFolderKey() {
+  return Utf8ToWide((fs::current_path() / "other install" / "instance_guard_test.exe").string());
 }
 
 TEST(InstanceGuard, GuardWindowIsHiddenDisabledAndOwnedByTheMainWindow) {
@@ -248,7 +182,7 @@ TEST(InstanceGuard, SecondOrganiserRaisesTheFirstFromBehindAnotherWindow) {
 }
 
 TEST(InstanceGuard, OrganiserOfAnotherFolderStillEndsAndRaisesTheRunningOne) {
-  FirstInstance first({.minimised = true, .exe = CopyInOtherFolder()});
+  FirstInstance first({.minimised = true, .key = OtherFolderKey()});
   ASSERT_NE(first.MainWindow(), nullptr);
   EXPECT_FALSE(OrganiserMayRun());
   EXPECT_TRUE(TakeQuitMessage());
@@ -267,7 +201,7 @@ TEST(InstanceGuard, SecondReminderOfTheSameExecutableEnds) {
 
 TEST(InstanceGuard, RemindersOfTwoFoldersRunSideBySide) {
   FirstInstance first(
-      {.caption = kReminderInstanceCaption, .minimised = true, .exe = CopyInOtherFolder()});
+      {.caption = kReminderInstanceCaption, .minimised = true, .key = OtherFolderKey()});
   ASSERT_NE(first.MainWindow(), nullptr);
   EXPECT_TRUE(ReminderMayRun());
   EXPECT_FALSE(TakeQuitMessage());

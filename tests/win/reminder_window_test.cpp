@@ -276,39 +276,5 @@ TEST(ReadLookAheadDays, IsSevenUnlessTheExtendedOptionIsOn) {
   RegCloseKey(key);
 }
 
-// Not a test of its own: the end-to-end script runs it against a running
-// ChkTovik.exe. It waits for the reminder's window, writes the text of every
-// control to TOVIK_PROBE_OUT\<control>.txt (UTF-8) and some facts to
-// facts.txt, then presses Exit.
-TEST(ReminderProbe, DISABLED_ReadRunningReminder) {
-  const char* out = std::getenv("TOVIK_PROBE_OUT");
-  ASSERT_NE(out, nullptr);
-  HWND window = nullptr;
-  for (int i = 0; i < 300 && window == nullptr; ++i) {
-    window = FindWindowW(kReminderClassName, kReminderTitle);
-    if (window == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  ASSERT_NE(window, nullptr) << "no reminder window";
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // until it is shown and filled
-  for (const auto& [id, name] : kControlNames) {
-    std::ofstream(std::string(out) + "\\" + name + ".txt", std::ios::binary)
-        << TextOf(GetDlgItem(window, static_cast<int>(id)));
-  }
-  RECT client;
-  GetClientRect(window, &client);
-  GUITHREADINFO thread{};
-  thread.cbSize = sizeof thread;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
-  std::string focus = "none";
-  for (const auto& [id, name] : kControlNames)
-    if (thread.hwndFocus == GetDlgItem(window, static_cast<int>(id))) focus = name;
-  std::ofstream(std::string(out) + "\\facts.txt", std::ios::binary)
-      << "client " << client.right << "x" << client.bottom << "\n"
-      << "visible " << (IsWindowVisible(window) ? 1 : 0) << "\n"
-      << "focus " << focus << "\n";
-  if (std::getenv("TOVIK_PROBE_KEEP") == nullptr)
-    PostMessageW(GetDlgItem(window, static_cast<int>(ReminderControl::btnExit)), BM_CLICK, 0, 0);
-}
-
 }  // namespace
 }  // namespace tovik

@@ -28,6 +28,8 @@ if [ -z "${DISPLAY:-}" ]; then start_xvfb; fi
 mkdir -p "$work/program"
 exe=$1; shift
 cp "$exe" "$work/program/"
+# The helper programs that tests start in processes of their own.
+cp "$(dirname "$exe")"/*_helper.exe "$work/program/" 2>/dev/null || true
 export WINEPREFIX="$work/prefix"
 export TOVIK_TEST_WORK="$work"
 cd "$work/program"
