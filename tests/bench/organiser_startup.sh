@@ -4,15 +4,8 @@
 # same size (the floor) and Wine's own notepad (what a user knows), all under
 # one warm Wine server, each run in turn. Prints the ratio of the medians.
 # Usage: organiser_startup.sh [RUNS]   (after scripts/build.sh win)
-set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
-. "$root/scripts/wine-env.sh"
 runs=${1:-21}
-work=$(mktemp -d)
-trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-export HOME="$work/home" WINEPREFIX="$work/prefix"
-make_wine_prefix "$WINEPREFIX" "$HOME"
-[ -n "${DISPLAY:-}" ] || start_xvfb
+. "$(dirname "$0")/startup_lib.sh"
 
 cp "$root/build/win/Tovik.exe" "$root/build/win/tests/win/minimal_window.exe" \
   "$root/build/win/tests/win/startup_probe.exe" "$work/"

@@ -3,15 +3,8 @@
 # window) beside a Win32 program that ends at once, both under Wine with a
 # running wineserver, side by side. Prints the ratio of the means.
 # Usage: reminder_startup.sh [RUNS]   (after scripts/build.sh win)
-set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
-. "$root/scripts/wine-env.sh"
 runs=${1:-100}
-work=$(mktemp -d)
-trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-export HOME="$work/home" WINEPREFIX="$work/prefix"
-make_wine_prefix "$WINEPREFIX" "$HOME"
-[ -n "${DISPLAY:-}" ] || start_xvfb
+. "$(dirname "$0")/startup_lib.sh"
 
 cp "$root/build/win/ChkTovik.exe" "$root/build/win/tests/win/trivial_exit.exe" "$work/"
 # A new, empty data file: English, nothing due, no note lines.
