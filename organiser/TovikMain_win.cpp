@@ -11,6 +11,7 @@
 #include "base/wide_text_win.h"
 #include "organiser/color_dialog_win.h"
 #include "organiser/help_topics.h"
+#include "organiser/locale_lowering_win.h"
 #include "shared/data_location_win.h"
 #include "store/store_file.h"
 #include "store/store_platform_win.h"
@@ -62,6 +63,17 @@ TTovikMain::TTovikMain(Seams seams)
       titleFont_(ui::MakeFont({.points = 14, .bold = true})),
       fonts_{font_, boldFont_, headingFont_} {
   if (!seams_.fileSystem) seams_.fileSystem = std::make_unique<Win32FileSystem>();
+  links_ = std::make_unique<LinksAndDialling>(LinksAndDialling::Seams{
+      .telephony = std::move(seams_.telephony),
+      .openAddress =
+          [this](const std::string& address) {
+            const std::wstring wide = AnsiToWide(address);
+            if (seams_.openAddress) return seams_.openAddress(wide);
+            // The result is not examined: the shell tells the user itself.
+            ShellExecuteW(hwnd(), L"open", wide.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+          },
+      .showMessage = [this](Target message) { ShowMessage(Utf8ToWide(LanguageText(message))); },
+      .showFixedMessage = [this](const wchar_t* text) { ShowMessage(text); }});
   if (!seams_.openAddress) seams_.openAddress = ShellOpen;
   const RECT bounds = CentredWindowRect();
   CreateOwnWindow({.className = L"TTovikMain",
@@ -287,7 +299,7 @@ bool TTovikMain::RunCreationSteps() {
   ShowRegistryTicks();
   tray_.SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
   tray_.SetIconVisible(options_.AlwaysMinimizeToSystray);
-  lineOpen_ = links_.OpenTelephonyLine();
+  lineOpen_ = links_->OpenTelephonyLine();
   appointments_->ShowDialButton(lineOpen_);
   if (notes_) notes_->ShowDialButton(lineOpen_);
   return true;
@@ -307,7 +319,7 @@ void TTovikMain::RunActivationSteps() {
   }
   ShowWeekSettingTicks();
   SelectPage(kAppointmentsPage);
-  links_.ClearRemembered();
+  links_->ClearRemembered();
   SetFocus(appointments_->FocusControl());
 }
 
@@ -331,7 +343,7 @@ void TTovikMain::OnClose() {
 
 void TTovikMain::OnDestroy() {
   LeaveContextHelpMode();
-  links_.CloseTelephonyLine();
+  links_->CloseTelephonyLine();
   if (store_) {
     try {
       store_->CloseStore();
@@ -410,9 +422,34 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ui::Window::HandleMessage(message, wParam, lParam);
 }
 
-// The user picked another tab: its page is made if it is still to come.
+// pgcTopChange: the user picked another tab. Its page is made if it is still
+// to come, the File menu's items follow it, and the calendar page gives the
+// focus to the day's note (psAppointmentsEnter).
 void TTovikMain::OnPageChange() {
-  SelectPage(ActivePage());
+  const int page = ActivePage();
+  SelectPage(page);
+  EnableFileItems(page);
+  if (page == kAppointmentsPage) SetFocus(appointments_->FocusControl());
+}
+
+void TTovikMain::EnableFileItems(int page) {
+  for (const Command command : {Command::SaveDiary, Command::PrintDate, Command::PrintAll}) {
+    menu_.SetEnabled(command, IsCommandBuilt(command) && IsFileItemEnabledOn(command, page));
+  }
+}
+
+const TextLowering& TTovikMain::Lowering() {
+  if (!lowering_) lowering_ = UserLocaleLowering();
+  return *lowering_;
+}
+
+void TTovikMain::ShowEventRow(int row) {
+  SelectPage(kEventsPage);
+  Events().ShowRow(row);
+}
+
+void TTovikMain::ShowMessage(const std::wstring& text) {
+  MessageBoxW(hwnd(), text.c_str(), kTitle, MB_OK);
 }
 
 void TTovikMain::OnCommand(Command command) {
@@ -561,6 +598,7 @@ void TTovikMain::SetWeekRule(int rule) {
   store_->FirstWeekRule = rule;
   ShowWeekSettingTicks();
   store_->SaveHeader();
+  appointments_->ShowWeekNumber();
 }
 
 void TTovikMain::ShowWeekSettingTicks() {

@@ -9,10 +9,12 @@
 #include <string>
 
 #include "base/file_system.h"
+#include "calendar/date_format_win.h"
 #include "organiser/MinAbout_win.h"
 #include "organiser/activation_rule.h"
 #include "organiser/appointments_page_win.h"
 #include "organiser/commands.h"
+#include "organiser/diary_search.h"
 #include "organiser/events_page_win.h"
 #include "organiser/language_texts.h"
 #include "organiser/links_win.h"
@@ -58,6 +60,7 @@ class TTovikMain : public ui::Window, private PageHost {
     std::function<void(const std::wstring& address)> openAddress;
     // Runs a colour dialog; nothing when the user cancels.
     std::function<std::optional<COLORREF>(ColorDialogKind kind, COLORREF initial)> chooseColor;
+    std::unique_ptr<Telephony> telephony;  // the system's telephony service when null
   };
 
   // The start-up sequence up to the message loop: the window is created (its
@@ -76,6 +79,11 @@ class TTovikMain : public ui::Window, private PageHost {
   bool PreTranslate(MSG& message);
 
   OrganiserStore& Store() override { return *store_; }
+  DateFormatter& Dates() override { return dates_; }
+  LinksAndDialling& Links() override { return *links_; }
+  const TextLowering& Lowering() override;
+  void ShowEventRow(int row) override;
+  void ShowMessage(const std::wstring& text) override;
   const DataLocation& Location() const { return location_; }
   TzqLogging& Log() { return log_; }
   const MainMenuBar& Menu() const { return menu_; }
@@ -128,6 +136,7 @@ class TTovikMain : public ui::Window, private PageHost {
   void OnDestroy();
   void OnCommand(Command command);
   void OnPageChange();
+  void EnableFileItems(int page);
   void UpdatePageVisibility();
 
   void SetLanguageTexts(const std::vector<LanguageRow>& rows);
@@ -181,7 +190,9 @@ class TTovikMain : public ui::Window, private PageHost {
   std::unique_ptr<AppointmentsPage> appointments_;
   std::unique_ptr<EventsPage> events_;
   std::unique_ptr<NotesPage> notes_;
-  LinksAndDialling links_;
+  WinDateFormatter dates_;
+  std::unique_ptr<TextLowering> lowering_;
+  std::unique_ptr<LinksAndDialling> links_;
   Printing printing_;
   TCoolTrayIcon tray_;
   std::unique_ptr<TFormAbout> about_;

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "calendar/kx_calendar_win.h"
+#include "organiser/diary_search.h"
+#include "organiser/links_win.h"
 #include "organiser/page_win.h"
 
 namespace tovik {
@@ -29,14 +31,44 @@ class AppointmentsPage : public OrganiserPage {
   // The box that takes the focus as the window closes, so that the focused
   // editor commits.
   HWND YearBox() const { return edtShowYear_; }
+  HWND MonthBox() const { return edtShowMonth_; }
   HWND DayNote() const { return memAppDiary_; }
+  HWND SearchBox() const { return edtDiarySearch_; }
+  HWND Button(Target target) const { return ControlOf(target); }
+  HWND LinkButton() const { return btnAppHyperlink_; }
+  HWND YearSpin() const { return udSelectYear_; }
+  HWND MonthSpin() const { return udSelectMonth_; }
   // The dial button shows while a telephone line is open.
   void ShowDialButton(bool shown);
+
+  // The routines of the page.
+  void ShowSelectedDay();
+  void GoToDate(const CalendarDate& date);
+  // The week number of the shown day under the week settings (UgeNr).
+  void ShowWeekNumber();
+  // The shown day in the user's long date format (lblShownDate).
+  void ShowDate();
+  // The movable feasts of the shown year (lblHoly), then the day marks.
+  void ShowFeasts();
 
   bool OnControlCommand(HWND control, int id, int code) override;
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
 
  private:
+  // The handlers of the page's controls.
+  void cdrCalenderChange();
+  void cdrCalenderDblClick();
+  void memAppDiaryExit();
+  void btnTodayClick();
+  void SearchDiary(HWND button, SearchDirection direction);  // btnUpClick, btnDownClick
+  void edtShowMonthChange();
+  void edtShowYearChange();
+  void LinkButtonClick(HWND button, void (LinksAndDialling::*action)());
+  // Writes a spin button's position when it differs; the spin button then
+  // rewrites its box, whose change handler runs.
+  static void SetSpin(HWND spin, int value);
+  static int SpinPosition(HWND spin);
+
   HWND memAppDiary_ = nullptr;
   HWND btnToday_ = nullptr;
   HWND btnDown_ = nullptr;
@@ -58,6 +90,11 @@ class AppointmentsPage : public OrganiserPage {
   HWND lblAppointmentsDiary_ = nullptr;
   HWND Image1_ = nullptr;
   std::unique_ptr<TkxCalendar> cdrCalender_;
+  // cdrCalenderChange is attached to the calendar's change notification.
+  bool changeAttached_ = true;
+  // The boxes' change handlers stay out of the way while the spin buttons
+  // are first set up.
+  bool spinsReady_ = false;
 
   static std::span<const ControlDesign<AppointmentsPage>> Design();
 };

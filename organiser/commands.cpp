@@ -145,4 +145,9 @@ bool IsCommandBuilt(Command command) {
   return !language || HasLanguageTexts(*language);
 }
 
+bool IsFileItemEnabledOn(Command command, int page) {
+  if (page == 0) return true;
+  return page == 1 && command == Command::PrintAll;
+}
+
 }  // namespace tovik

@@ -89,4 +89,9 @@ Command LanguageCommand(Language language);
 // disabled.
 bool IsCommandBuilt(Command command);
 
+// The File menu's three items when the user picks a page of pgcTop (0 the
+// calendar page, 1 the events, 2 the notes): all on the calendar page, only
+// the whole printout on the events page, none on the notes page.
+bool IsFileItemEnabledOn(Command command, int page);
+
 }  // namespace tovik

@@ -51,6 +51,11 @@ void EventsPage::ApplyHelpContexts(const HelpContexts& contexts) {
   SetWindowContextHelpId(sgEvents_->hwnd(), static_cast<DWORD>(contexts.sgEvents));
 }
 
+void EventsPage::ShowRow(int row) {
+  SetFocus(sgEvents_->hwnd());
+  sgEvents_->MoveCurrent(0, row);
+}
+
 void EventsPage::SetHeading(int column, std::wstring text) {
   sgEvents_->SetCell(column, 0, std::move(text));
 }

@@ -27,6 +27,8 @@ class EventsPage : public OrganiserPage {
   void SetHeading(int column, std::wstring text);
 
   ui::StringGrid& Grid() { return *sgEvents_; }
+  // Takes the focus with row `row`, column 0, current.
+  void ShowRow(int row);
 
   bool OnControlCommand(HWND control, int id, int code) override;
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;

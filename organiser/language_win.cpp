@@ -40,10 +40,12 @@ void TTovikMain::SetLanguageTexts(const std::vector<LanguageRow>& rows) {
     menu_.SetTicked(LanguageCommand(each), each == language);
   }
   ApplyColors();
+  appointments_->ShowDate();
   for (const LanguageRow& row : rows) SetRowText(row);
   DrawMenuBar(hwnd());
   CopyDialCaption();
   ApplyHelpContexts();
+  appointments_->ShowFeasts();
 }
 
 // The notes page's dial button repeats the calendar page's caption.

@@ -110,6 +110,10 @@ void MainMenuBar::TickInGroup(Command command) {
   }
 }
 
+void MainMenuBar::SetEnabled(Command command, bool enabled) {
+  EnableMenuItem(menu_, IdOf(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 bool MainMenuBar::IsEnabled(Command command) const {
   return (GetMenuState(menu_, IdOf(command), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
 }

@@ -34,6 +34,7 @@ class MainMenuBar {
   // Ticks the item and unticks the others of its radio group.
   void TickInGroup(Command command);
   bool IsEnabled(Command command) const;
+  void SetEnabled(Command command, bool enabled);
 
  private:
   struct Place {

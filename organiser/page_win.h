@@ -12,7 +12,10 @@
 
 namespace tovik {
 
+class DateFormatter;
+class LinksAndDialling;
 class OrganiserStore;
+class TextLowering;
 
 // The fonts of the main window, which its pages share.
 struct WindowFonts {
@@ -26,6 +29,15 @@ class PageHost {
  public:
   // The store, from the first creation step on.
   virtual OrganiserStore& Store() = 0;
+  // The user's date formats.
+  virtual DateFormatter& Dates() = 0;
+  virtual LinksAndDialling& Links() = 0;
+  // The user's locale's lower-casing of stored texts, for the searches.
+  virtual const TextLowering& Lowering() = 0;
+  // The events page in front, with row `row` of its grid current.
+  virtual void ShowEventRow(int row) = 0;
+  // A message box with the program's title and an OK button.
+  virtual void ShowMessage(const std::wstring& text) = 0;
 
  protected:
   ~PageHost() = default;

@@ -1,0 +1,65 @@
+// Next with a search word that no day holds, so that every day's text is
+// searched, beside a plain case-sensitive memmem over the same texts.
+#include <cstring>
+
+#include "base/file_system_posix.h"
+#include "organiser/diary_search.h"
+#include "store/store_file.h"
+#include "tests/bench/bench_files.h"
+
+namespace tovik::bench {
+namespace {
+
+class BenchPlatform : public StorePlatform {
+ public:
+  LocalDateTime Now() override { return {2026, 12, 8, 12, 0, 0, 0}; }
+  uint16_t UserDefaultLanguage() override { return 0x0409; }
+  std::string LocaleFirstDayOfWeek() override { return "0"; }
+  std::string LocaleFirstWeekOfYear() override { return "2"; }
+  std::string NetworkForm(const std::string& path) override { return path; }
+};
+
+// Close to the bench texts' letters, so that its first letter comes often.
+constexpr std::string_view kWord = "Meeting";
+
+const OrganiserStore& Store(const BenchFile* f) {
+  static PosixFileSystem fs;
+  static BenchPlatform platform;
+  static const OrganiserStore store = LoadStore(f->path, fs, platform);
+  return store;
+}
+
+void Memmem(benchmark::State& state, const BenchFile* f) {
+  const OrganiserStore& store = Store(f);
+  for (auto _ : state) {
+    size_t found = 0;
+    for (const AppointmentEntry& slot : store.AppointmentSlots) {
+      const std::string_view text = TextOf(slot.Text);
+      found += memmem(text.data(), text.size(), kWord.data(), kWord.size()) != nullptr;
+    }
+    benchmark::DoNotOptimize(found);
+  }
+}
+
+void Next(benchmark::State& state, const BenchFile* f) {
+  const OrganiserStore& store = Store(f);
+  const ByteTableLowering lowering(AsciiLowerTable());
+  const std::string word = lowering.Lower(kWord);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        FindDiaryDay(store.AppointmentSlots, 0, word, SearchDirection::Next, lowering));
+  }
+}
+
+}  // namespace
+}  // namespace tovik::bench
+
+int main(int argc, char** argv) {
+  using namespace tovik::bench;
+  for (const BenchFile& f : BenchFiles()) {
+    if (f.name != "largest") continue;
+    benchmark::RegisterBenchmark(("Memmem/" + f.name).c_str(), Memmem, &f)->UseRealTime();
+    benchmark::RegisterBenchmark(("DiarySearch/" + f.name).c_str(), Next, &f)->UseRealTime();
+  }
+  return RunWithRatios(argc, argv, {{"DiarySearch", "Memmem"}});
+}
