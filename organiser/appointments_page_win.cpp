@@ -23,13 +23,6 @@ constexpr DWORD kReadOnlyBox = WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL;
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2079;
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 }  // namespace
 
 // As designed, in tab order; the labels after the controls, beneath them.
@@ -177,7 +170,7 @@ void AppointmentsPage::memAppDiaryExit() {
   DWORD start = 0, end = 0;
   SendMessageW(memAppDiary_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
-  const std::wstring text = WindowText(memAppDiary_);
+  const std::wstring text = ui::WindowText(memAppDiary_);
   if (end > start && end <= text.size()) {
     Host().Links().RememberSelection(WideToAnsi(text.substr(start, end - start)));
   }
@@ -202,7 +195,7 @@ void AppointmentsPage::btnTodayClick() {
 void AppointmentsPage::SearchDiary(HWND button, SearchDirection direction) {
   SetFocus(button);
   const TextLowering& lowering = Host().Lowering();
-  std::string word = lowering.Lower(WideToAnsi(WindowText(edtDiarySearch_)));
+  std::string word = lowering.Lower(WideToAnsi(ui::WindowText(edtDiarySearch_)));
   if (SearchWordIsEmpty(word)) word.clear();
   const OrganiserStore& store = Host().Store();
   const std::optional<uint16_t> day =
@@ -233,12 +226,6 @@ void AppointmentsPage::edtShowYearChange() {
   if (month == 2 && day == 29 && !IsLeapYear(year)) day = 28;
   GoToDate({year, month, day});
   SetFocus(memAppDiary_);
-}
-
-void AppointmentsPage::LinkButtonClick(HWND button, void (LinksAndDialling::*action)()) {
-  SetFocus(button);
-  (Host().Links().*action)();
-  if (IsWindowVisible(memAppDiary_)) SetFocus(memAppDiary_);
 }
 
 void AppointmentsPage::SetSpin(HWND spin, int value) {
@@ -310,9 +297,9 @@ bool AppointmentsPage::OnControlCommand(HWND control, int, int code) {
     } else if (control == btnDown_) {
       SearchDiary(btnDown_, SearchDirection::Previous);
     } else if (control == btnAppHyperlink_) {
-      LinkButtonClick(btnAppHyperlink_, &LinksAndDialling::OpenRememberedLink);
+      LinkButtonClick(btnAppHyperlink_, memAppDiary_, &LinksAndDialling::OpenRememberedLink);
     } else if (control == btnAppDial_) {
-      LinkButtonClick(btnAppDial_, &LinksAndDialling::DialRememberedNumber);
+      LinkButtonClick(btnAppDial_, memAppDiary_, &LinksAndDialling::DialRememberedNumber);
     } else {
       return false;
     }

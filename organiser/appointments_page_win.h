@@ -63,7 +63,6 @@ class AppointmentsPage : public OrganiserPage {
   void SearchDiary(HWND button, SearchDirection direction);  // btnUpClick, btnDownClick
   void edtShowMonthChange();
   void edtShowYearChange();
-  void LinkButtonClick(HWND button, void (LinksAndDialling::*action)());
   // Writes a spin button's position when it differs; the spin button then
   // rewrites its box, whose change handler runs.
   static void SetSpin(HWND spin, int value);

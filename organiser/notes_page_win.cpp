@@ -4,7 +4,11 @@
 
 #include <array>
 
-#include "store/section_reader.h"
+#include "base/wide_text_win.h"
+#include "organiser/links_win.h"
+#include "organiser/notes.h"
+#include "store/organiser_store.h"
+#include "ui/edit_keys_win.h"
 
 namespace tovik {
 namespace {
@@ -56,9 +60,89 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
   Image2_ = CreateSearchPicture(ui::Bounds(6, 297, 19, 19));
   // The search box keeps its help context in every language.
   SetWindowContextHelpId(SrchNot_, kSearchBoxHelpContext);
+  // A page is stored with its closing NUL in fewer than 65535 bytes.
+  SendMessageW(memTodoNotes_, EM_SETLIMITTEXT, kMaxStoredTextBytes - 1, 0);
+  Focus().SetExitHandler(memTodoNotes_, "memTodoNotes", [this] { StoreNotesMemo(); });
+  ui::LeaveOnTab(memTodoNotes_);
+  ui::OnEnterKey(SrchNot_, "SrchNot", [this] { SearchNotes(); });
 }
 
-void NotesPage::RunActivationSteps() {}
+// Steps 4 and 5 of the window's activation steps: the tabs of the pages with
+// text take their titles (the others keep theirs), and page 1 is shown.
+void NotesPage::RunActivationSteps() {
+  OrganiserStore& store = Host().Store();
+  for (size_t page = 0; page < kNotePages; ++page) {
+    const std::string_view text = TextOf(store.NotePages[page].Text);
+    if (!text.empty()) SetTabTitle(static_cast<int>(page), AnsiToWide(NoteTabTitle(text)));
+  }
+  store.CurrentNotePage = 1;
+  SendMessageW(tbcTask_, TCM_SETCURSEL, 0, 0);
+  SetWindowTextW(memTodoNotes_, AnsiToWide(TextOf(store.NotePages[0].Text)).c_str());
+}
+
+void NotesPage::ShowNotePage() {
+  SetFocus(tbcTask_);
+  OrganiserStore& store = Host().Store();
+  const int tab = static_cast<int>(SendMessageW(tbcTask_, TCM_GETCURSEL, 0, 0));
+  store.CurrentNotePage = static_cast<uint16_t>(tab + 1);
+  SetWindowTextW(memTodoNotes_, AnsiToWide(TextOf(store.NotePages[tab].Text)).c_str());
+  SetFocus(memTodoNotes_);
+}
+
+// The commit of the note box: what is selected is remembered for the link
+// and dial buttons, then the shown page is stored (a page of blanks too) and
+// its tab retitled; an empty page titles its tab "-".
+void NotesPage::StoreNotesMemo() {
+  DWORD start = 0, end = 0;
+  SendMessageW(memTodoNotes_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  const std::wstring text = ui::WindowText(memTodoNotes_);
+  if (end > start && end <= text.size()) {
+    Host().Links().RememberSelection(WideToAnsi(text.substr(start, end - start)));
+  }
+  OrganiserStore& store = Host().Store();
+  const int page = store.CurrentNotePage;
+  const std::string stored = WideToAnsi(text);
+  if (store.StoreNotePage(page, stored) == StoreResult::TextTooLong) {
+    Host().ShowMessage(L"The text of this page could not be stored.");
+  }
+  SetTabTitle(page - 1, stored.empty() ? std::wstring(L"-") : AnsiToWide(NoteTabTitle(stored)));
+}
+
+// Finds the search text in the shown page from the character after the caret
+// on, capital and small letters alike; the caret moves to the match.
+void NotesPage::SearchNotes() {
+  std::wstring needle = ui::WindowText(SrchNot_);
+  if (!StartsNoteSearch(needle)) return;
+  std::wstring text = ui::WindowText(memTodoNotes_);
+  CharLowerBuffW(needle.data(), static_cast<DWORD>(needle.size()));
+  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  DWORD caret = 0;
+  SendMessageW(memTodoNotes_, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+  const std::optional<size_t> at = NextNoteMatch(text, caret, needle);
+  if (!at) return;
+  SendMessageW(memTodoNotes_, EM_SETSEL, *at, *at);
+  SendMessageW(memTodoNotes_, EM_SCROLLCARET, 0, 0);
+  SetFocus(memTodoNotes_);
+}
+
+void NotesPage::SetTabTitle(int page, const std::wstring& title) {
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  std::wstring copy = title;
+  item.pszText = copy.data();
+  SendMessageW(tbcTask_, TCM_SETITEMW, page, reinterpret_cast<LPARAM>(&item));
+}
+
+std::wstring NotesPage::TabTitle(int page) const {
+  wchar_t text[128] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = static_cast<int>(std::size(text));
+  SendMessageW(tbcTask_, TCM_GETITEMW, page, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
 
 HWND NotesPage::ControlOf(Target target) const {
   switch (target) {
@@ -83,11 +167,27 @@ void NotesPage::ShowDialButton(bool shown) {
   ShowWindow(btnTodoDial_, shown ? SW_SHOW : SW_HIDE);
 }
 
-bool NotesPage::OnControlCommand(HWND, int, int) {
+bool NotesPage::OnControlCommand(HWND control, int, int code) {
+  if (code == BN_CLICKED && control == btnTodoHyperlink_) {
+    LinkButtonClick(btnTodoHyperlink_, memTodoNotes_, &LinksAndDialling::OpenRememberedLink);
+    return true;
+  }
+  if (code == BN_CLICKED && control == btnTodoDial_) {
+    LinkButtonClick(btnTodoDial_, memTodoNotes_, &LinksAndDialling::DialRememberedNumber);
+    return true;
+  }
+  if (code == STN_CLICKED && control == Image2_) {
+    SearchNotes();
+    return true;
+  }
   return false;
 }
 
-bool NotesPage::OnControlNotify(const NMHDR&, LRESULT*) {
+bool NotesPage::OnControlNotify(const NMHDR& header, LRESULT*) {
+  if (header.hwndFrom == tbcTask_ && header.code == TCN_SELCHANGE) {
+    ShowNotePage();
+    return true;
+  }
   return false;
 }
 

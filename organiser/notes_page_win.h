@@ -24,6 +24,11 @@ class NotesPage : public OrganiserPage {
 
   ui::Panel& InnerPanel() { return *pnlTasksInner_; }
   HWND NoteBox() const { return memTodoNotes_; }
+  HWND TabStrip() const { return tbcTask_; }
+  HWND SearchBox() const { return SrchNot_; }
+  HWND LinkButton() const { return btnTodoHyperlink_; }
+  // The title that tab `page` (0 to 7) shows.
+  std::wstring TabTitle(int page) const;
   // The dial button shows while a telephone line is open.
   void ShowDialButton(bool shown);
 
@@ -32,6 +37,10 @@ class NotesPage : public OrganiserPage {
 
  private:
   static std::span<const ControlDesign<NotesPage>> Design();
+  void SetTabTitle(int page, const std::wstring& title);
+  void ShowNotePage();    // tbcTaskChange
+  void StoreNotesMemo();  // memTodoNotesExit
+  void SearchNotes();     // Image2Click, SrchNotKeyPress
 
   HWND SrchNot_ = nullptr;
   HWND btnTodoHyperlink_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "organiser/links_win.h"
+
 namespace tovik {
 
 // The sheet lies above the tab control as its sibling, with one panel
@@ -32,6 +34,12 @@ HWND OrganiserPage::Create(const wchar_t* className, const wchar_t* text, DWORD 
   const HWND control = panel_.AddControl(className, text, style | WS_VISIBLE, bounds, 0, exStyle);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
   return control;
+}
+
+void OrganiserPage::LinkButtonClick(HWND button, HWND noteBox, void (LinksAndDialling::*action)()) {
+  SetFocus(button);
+  (Host().Links().*action)();
+  if (IsWindowVisible(noteBox)) SetFocus(noteBox);
 }
 
 HWND OrganiserPage::CreateSearchPicture(const RECT& bounds) {

@@ -104,6 +104,11 @@ class OrganiserPage : public ui::ControlEvents {
   // A picture of a magnifying glass whose click reaches the page.
   HWND CreateSearchPicture(const RECT& bounds);
 
+  // A link or dial button: the button takes the focus (the note box it acts
+  // for commits and remembers its selection), the action runs, and the note
+  // box takes the focus back when it still shows.
+  void LinkButtonClick(HWND button, HWND noteBox, void (LinksAndDialling::*action)());
+
   PageHost& Host() const { return *args_.host; }
   ui::FocusTracker& Focus() const { return *args_.focus; }
   const WindowFonts& Fonts() const { return *args_.fonts; }

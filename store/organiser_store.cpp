@@ -48,8 +48,10 @@ class StoreLoader {
     event.Day = day;
     event.Text.ViewLoaded(stored);
   }
+  // Every note page with text is kept, whatever it begins with: a to-do list
+  // that starts with an empty line is still there at the next start.
   void Note(unsigned k, std::string_view stored) {
-    if (k < kNotePages && StartsAboveBang(stored)) store_.NotePages[k].Text.ViewLoaded(stored);
+    if (k < kNotePages && !stored.empty()) store_.NotePages[k].Text.ViewLoaded(stored);
   }
 
  private:

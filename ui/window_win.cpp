@@ -73,6 +73,13 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   return result;
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 LRESULT Window::EraseBackground(WPARAM dc, HBRUSH brush) const {
   RECT client;
   GetClientRect(hwnd_, &client);

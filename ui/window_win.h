@@ -52,6 +52,9 @@ class Window {
   std::string name_;
 };
 
+// The whole text of a window or control.
+std::wstring WindowText(HWND window);
+
 // Left, top, width and height as the designs give them.
 constexpr RECT Bounds(int left, int top, int width, int height) {
   return RECT{left, top, left + width, top + height};

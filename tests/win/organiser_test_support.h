@@ -24,11 +24,7 @@ namespace tovik::testing {
 
 namespace fs = std::filesystem;
 
-inline std::wstring WindowText(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
+using ui::WindowText;
 
 inline std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
