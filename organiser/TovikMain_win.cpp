@@ -9,6 +9,7 @@
 #include "base/file_system_win.h"
 #include "base/system_win.h"
 #include "base/wide_text_win.h"
+#include "calendar/day_marks_win.h"
 #include "organiser/color_dialog_win.h"
 #include "organiser/help_topics.h"
 #include "organiser/locale_lowering_win.h"
@@ -446,6 +447,15 @@ const TextLowering& TTovikMain::Lowering() {
 void TTovikMain::ShowEventRow(int row) {
   SelectPage(kEventsPage);
   Events().ShowRow(row);
+}
+
+void TTovikMain::UpdateDayMarks() {
+  tovik::UpdateDayMarks(appointments_->Calendar(), *store_);
+}
+
+void TTovikMain::Beep() {
+  if (seams_.beep) return seams_.beep();
+  MessageBeep(MB_OK);
 }
 
 void TTovikMain::ShowMessage(const std::wstring& text) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/file_system.h"
+#include "base/wide_text_win.h"
 #include "calendar/date_format_win.h"
 #include "organiser/MinAbout_win.h"
 #include "organiser/activation_rule.h"
@@ -61,6 +62,7 @@ class TTovikMain : public ui::Window, private PageHost {
     // Runs a colour dialog; nothing when the user cancels.
     std::function<std::optional<COLORREF>(ColorDialogKind kind, COLORREF initial)> chooseColor;
     std::unique_ptr<Telephony> telephony;  // the system's telephony service when null
+    std::function<void()> beep;            // the system's default sound when null
   };
 
   // The start-up sequence up to the message loop: the window is created (its
@@ -84,6 +86,9 @@ class TTovikMain : public ui::Window, private PageHost {
   const TextLowering& Lowering() override;
   void ShowEventRow(int row) override;
   void ShowMessage(const std::wstring& text) override;
+  std::wstring Text(Target target) override { return Utf8ToWide(LanguageText(target)); }
+  void UpdateDayMarks() override;
+  void Beep() override;
   const DataLocation& Location() const { return location_; }
   TzqLogging& Log() { return log_; }
   const MainMenuBar& Menu() const { return menu_; }

@@ -178,7 +178,7 @@ void AppointmentsPage::memAppDiaryExit() {
   const StoreResult result = store.StoreDayText(WideToAnsi(text));
   UpdateDayMarks(*cdrCalender_, store);
   if (result == StoreResult::TableFull || result == StoreResult::TextTooLong) {
-    Host().ShowMessage(L"The text of this day could not be stored.");
+    Host().ShowMessage(Host().Text(Target::MsgTextTooLong));
   }
 }
 

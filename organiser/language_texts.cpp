@@ -8,7 +8,7 @@ namespace {
 using T = TextKind;
 
 // English, the base layer: every language is applied on top of it.
-constexpr std::array<LanguageRow, 68> kEnglishRows{{
+constexpr std::array<LanguageRow, 69> kEnglishRows{{
     {Target::psAppointments, T::Text, "Calendar + Diary"},
     {Target::psEvents, T::Text, "Periodic Events"},
     {Target::psTodos, T::Text, "To-Do + Notes"},
@@ -50,6 +50,7 @@ constexpr std::array<LanguageRow, 68> kEnglishRows{{
     {Target::PrintTitle, T::Variable, "Appointments etc."},
     {Target::PrintColumnCaption, T::Variable, "Week,Date,Day"},
     {Target::PrintPageLabel, T::Variable, ", Page "},
+    {Target::MsgTextTooLong, T::Variable, "This text is too long to be stored."},
     {Target::edtShowYear, T::Hint, "Select year"},
     {Target::udSelectYear, T::Hint, "Select year"},
     {Target::edtShowMonth, T::Hint, "Select month"},

@@ -10,10 +10,6 @@ std::string_view NoteTabTitle(std::string_view text) {
   return text.substr(0, static_cast<size_t>(end - text.begin()));
 }
 
-bool StartsNoteSearch(std::wstring_view searchText) {
-  return searchText > std::wstring_view(L"!");
-}
-
 // The part after the caret is searched when it holds two characters or more;
 // the whole text from its start when that finds nothing or was too short.
 std::optional<size_t> NextNoteMatch(std::wstring_view text, size_t caret,

@@ -12,10 +12,6 @@ namespace tovik {
 // A text that begins with a space or a line break has the empty title.
 std::string_view NoteTabTitle(std::string_view text);
 
-// The search of the shown note page starts only for a search text that sorts
-// after "!" character by character.
-bool StartsNoteSearch(std::wstring_view searchText);
-
 // Where the next search finds the needle in the text, both lower-cased: the
 // place of the match's first character, or nothing. The search begins one
 // character after the caret, so that repeating it steps from match to match,

@@ -7,6 +7,7 @@
 #include "base/wide_text_win.h"
 #include "organiser/links_win.h"
 #include "organiser/notes.h"
+#include "organiser/page_search.h"
 #include "store/organiser_store.h"
 #include "ui/edit_keys_win.h"
 
@@ -104,7 +105,7 @@ void NotesPage::StoreNotesMemo() {
   const int page = store.CurrentNotePage;
   const std::string stored = WideToAnsi(text);
   if (store.StoreNotePage(page, stored) == StoreResult::TextTooLong) {
-    Host().ShowMessage(L"The text of this page could not be stored.");
+    Host().ShowMessage(Host().Text(Target::MsgTextTooLong));
   }
   SetTabTitle(page - 1, stored.empty() ? std::wstring(L"-") : AnsiToWide(NoteTabTitle(stored)));
 }
@@ -113,7 +114,7 @@ void NotesPage::StoreNotesMemo() {
 // on, capital and small letters alike; the caret moves to the match.
 void NotesPage::SearchNotes() {
   std::wstring needle = ui::WindowText(SrchNot_);
-  if (!StartsNoteSearch(needle)) return;
+  if (!StartsSearch(needle)) return;
   std::wstring text = ui::WindowText(memTodoNotes_);
   CharLowerBuffW(needle.data(), static_cast<DWORD>(needle.size()));
   CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));

@@ -38,6 +38,12 @@ class PageHost {
   virtual void ShowEventRow(int row) = 0;
   // A message box with the program's title and an OK button.
   virtual void ShowMessage(const std::wstring& text) = 0;
+  // A language text that no control shows, in the current language.
+  virtual std::wstring Text(Target target) = 0;
+  // The day marks of the month the calendar shows, computed again.
+  virtual void UpdateDayMarks() = 0;
+  // The system's default sound.
+  virtual void Beep() = 0;
 
  protected:
   ~PageHost() = default;

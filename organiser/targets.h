@@ -88,7 +88,8 @@ enum class TargetOwner {
   X(MsgIllegalNumber, Texts) \
   X(PrintTitle, Texts) \
   X(PrintColumnCaption, Texts) \
-  X(PrintPageLabel, Texts)
+  X(PrintPageLabel, Texts) \
+  X(MsgTextTooLong, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,

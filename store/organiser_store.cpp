@@ -15,7 +15,7 @@ bool IsBlank(std::string_view text) {
 }
 
 bool TooLong(std::string_view text) {
-  return text.size() + 1 > kMaxStoredTextBytes;
+  return !FitsInStore(text);
 }
 
 std::string WithNul(std::string_view text) {
@@ -108,22 +108,23 @@ StoreResult OrganiserStore::StoreDayText(std::string_view text) {
   return result;
 }
 
+// A text too long to store is refused alone: the other rows are stored.
 StoreResult OrganiserStore::ReplaceEvents(const std::vector<EventItem>& items) {
-  if (std::any_of(items.begin(), items.end(),
-                  [](const EventItem& item) { return TooLong(item.Text); })) {
-    SaveSections();
-    return StoreResult::TextTooLong;
-  }
+  bool refused = false;
   EventSlots.clear();
   for (const EventItem& item : items) {
     if (EventSlots.size() == kEventSlots) break;
     if (item.Month <= 0 || item.Day <= 0 || item.Text.empty()) continue;
+    if (TooLong(item.Text)) {
+      refused = true;
+      continue;
+    }
     EventSlots.push_back(
         {static_cast<uint8_t>(item.Month), static_cast<uint8_t>(item.Day), WithNul(item.Text)});
   }
   DataModified = true;
   SaveSections();
-  return StoreResult::Stored;
+  return refused ? StoreResult::TextTooLong : StoreResult::Stored;
 }
 
 StoreResult OrganiserStore::StoreNotePage(int page, std::string_view text) {

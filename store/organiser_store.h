@@ -16,6 +16,10 @@ namespace tovik {
 // NUL, which the stored Length counts. A text of 65535 bytes or more would be
 // misread by the length rule, so the store never takes one.
 constexpr size_t kMaxStoredTextBytes = 65534;
+// A text (without its NUL) the store takes.
+constexpr bool FitsInStore(std::string_view text) {
+  return text.size() + 1 <= kMaxStoredTextBytes;
+}
 
 struct AppointmentEntry {
   uint16_t Day = 0;  // 0 with an empty text: a free slot

@@ -21,6 +21,17 @@ void FocusTracker::SetExitHandler(HWND control, const char* name, std::function<
   SetWindowSubclass(control, ControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
+void FocusTracker::Include(HWND inner) {
+  SetWindowSubclass(inner, ControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+HWND FocusTracker::OwnerOf(HWND window) const {
+  for (HWND w = window; w != nullptr && w != window_; w = GetParent(w)) {
+    if (handlers_.count(w)) return w;
+  }
+  return nullptr;
+}
+
 bool FocusTracker::BelongsToWindow(HWND other) const {
   return other != nullptr && GetAncestor(other, GA_ROOT) == window_;
 }
@@ -38,10 +49,12 @@ void FocusTracker::RunExit(HWND control) const {
 LRESULT CALLBACK FocusTracker::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR, DWORD_PTR selfParam) {
   auto* self = reinterpret_cast<FocusTracker*>(selfParam);
-  if (message == WM_KILLFOCUS && self->BelongsToWindow(reinterpret_cast<HWND>(wParam))) {
+  const auto gaining = reinterpret_cast<HWND>(wParam);
+  if (message == WM_KILLFOCUS && self->BelongsToWindow(gaining)) {
     // The control loses the focus first, so the commit sees it as it was.
     const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-    self->RunExit(control);
+    const HWND owner = self->OwnerOf(control);
+    if (owner != nullptr && self->OwnerOf(gaining) != owner) self->RunExit(owner);
     return result;
   }
   if (message == WM_NCDESTROY) {
@@ -67,7 +80,11 @@ HWND FocusTracker::ActiveControl() const {
 }
 
 void FocusTracker::CommitActiveControl() {
-  if (const HWND control = ActiveControl()) RunExit(control);
+  const HWND owner = OwnerOf(ActiveControl());
+  if (owner == nullptr) return;
+  committing_ = true;
+  RunExit(owner);
+  committing_ = false;
 }
 
 }  // namespace tovik::ui

@@ -17,9 +17,13 @@ class FocusTracker {
   FocusTracker(const FocusTracker&) = delete;
   FocusTracker& operator=(const FocusTracker&) = delete;
 
-  // `onExit` runs when the focus leaves `control` for another control of the
-  // window. Handlers that throw go to the program's unhandled-error path.
+  // `onExit` runs when the focus leaves `control`, or a window inside it, for
+  // a control of the window outside it. Handlers that throw go to the
+  // program's unhandled-error path.
   void SetExitHandler(HWND control, const char* name, std::function<void()> onExit);
+  // A window inside a control with an exit handler (a grid's cell editor):
+  // the control is left when the focus leaves this window for one outside.
+  void Include(HWND inner);
 
   // The window's WM_ACTIVATE: remembers the focused control when the window
   // goes inactive and gives the focus back when it comes back.
@@ -32,6 +36,8 @@ class FocusTracker {
   // Runs the exit handler of the focused control without moving the focus:
   // its pending edit is stored before the window refills its controls.
   void CommitActiveControl();
+  // True while CommitActiveControl runs an exit handler.
+  bool Committing() const { return committing_; }
 
  private:
   struct Handler {
@@ -42,10 +48,13 @@ class FocusTracker {
                                       UINT_PTR id, DWORD_PTR self);
   void RunExit(HWND control) const;
   bool BelongsToWindow(HWND other) const;
+  // The control with an exit handler that holds the window, or null.
+  HWND OwnerOf(HWND window) const;
 
   HWND window_;
   HWND savedFocus_ = nullptr;
   std::map<HWND, Handler> handlers_;
+  bool committing_ = false;
 };
 
 }  // namespace tovik::ui

@@ -70,6 +70,7 @@ void Grid::SetTopRow(int row) {
   topRow_ = row;
   UpdateScrollBar();
   InvalidateRect(hwnd(), nullptr, FALSE);
+  TopRowChanged();
 }
 
 void Grid::UpdateScrollBar() {
@@ -127,6 +128,7 @@ bool Grid::MoveCurrent(int col, int row) {
   if (col < 0 || col >= shape_.Columns || row < shape_.FixedRows || row >= shape_.Rows)
     return false;
   if (!CanSelectCell(col, row)) return false;
+  const int fromCol = col_, fromRow = row_;
   if (col != col_ || row != row_) {
     InvalidateCell(col_, row_);
     col_ = col;
@@ -140,12 +142,17 @@ bool Grid::MoveCurrent(int col, int row) {
       SetTopRow(row_ - visible + 1);
     }
   }
+  if (col_ != fromCol || row_ != fromRow) CurrentCellMoved(fromCol, fromRow);
   return true;
 }
 
 bool Grid::CanSelectCell(int, int) {
   return true;
 }
+
+void Grid::CurrentCellMoved(int, int) {}
+
+void Grid::TopRowChanged() {}
 
 void Grid::DrawCell(HDC, int, int, const RECT&) {}
 

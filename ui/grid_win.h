@@ -70,18 +70,23 @@ class Grid : public Window {
   void CreateGrid(const WindowArgs& args);
 
   virtual bool CanSelectCell(int col, int row);
+  // After the current cell moved away from (fromCol, fromRow).
+  virtual void CurrentCellMoved(int fromCol, int fromRow);
+  // After the rows on view changed.
+  virtual void TopRowChanged();
   // Called after the cell's background is filled and the font, the default
   // text colour and a transparent background mode are set.
   virtual void DrawCell(HDC dc, int col, int row, const RECT& rect);
   virtual void Click();
   virtual void OnSize(int width, int height);
+  // The arrow and page keys: moves the current cell; false for other keys.
+  bool OnKeyDown(WPARAM key);
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void OnPaint();
   void OnMouseDown(POINT point, bool doubleClick);
-  bool OnKeyDown(WPARAM key);
   void OnVScroll(int request);
   void Choose(int col, int row);
   int ColLeft(int col) const;

@@ -1,8 +1,14 @@
 #include "ui/string_grid_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace tovik::ui {
+namespace {
+constexpr UINT_PTR kEditorSubclass = 0x5EED;
+constexpr int kEditorId = 1;
+}  // namespace
 
 StringGrid::StringGrid(const CreateArgs& args)
     : Grid(args.shape),
@@ -16,6 +22,12 @@ StringGrid::StringGrid(const CreateArgs& args)
   SetColWidths(args.colWidths);
   SetDefaultCellSize(DefaultColWidth(), args.rowHeight);
   SetFont(args.font);
+  if (!args.editing) return;
+  editor_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
+                            GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
+  SetWindowSubclass(editor_, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
 const std::wstring& StringGrid::Cell(int col, int row) const {
@@ -26,10 +38,22 @@ void StringGrid::SetCell(int col, int row, std::wstring text) {
   std::wstring& cell = cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
   if (cell == text) return;
   cell = std::move(text);
-  if (row < Rows()) {
+  if (col == editCol_ && row == editRow_ && editor_ != nullptr) {
+    PlaceEditor();
+  } else if (row < Rows()) {
     RECT rect = CellRect(col, row);
     InvalidateRect(hwnd(), &rect, FALSE);
   }
+}
+
+bool StringGrid::EditorModified() const {
+  return editor_ != nullptr && SendMessageW(editor_, EM_GETMODIFY, 0, 0) != 0;
+}
+
+void StringGrid::RevertEditor() {
+  if (editCol_ < 0) return;
+  cells_[static_cast<size_t>(editRow_)][static_cast<size_t>(editCol_)] = editOriginal_;
+  PlaceEditor();
 }
 
 void StringGrid::DrawCell(HDC dc, int col, int row, const RECT& rect) {
@@ -38,6 +62,116 @@ void StringGrid::DrawCell(HDC dc, int col, int row, const RECT& rect) {
   inner.left += 2;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+// The cell the editor leaves takes its text, and is checked once more; a
+// check that moves the current cell back keeps the editor where it was.
+void StringGrid::CurrentCellMoved(int, int) {
+  if (editor_ == nullptr || committing_) return;
+  committing_ = true;
+  if (editCol_ >= 0 && OnSetEditText) {
+    OnSetEditText(editCol_, editRow_, Cell(editCol_, editRow_));
+  }
+  committing_ = false;
+  if (Col() != editCol_ || Row() != editRow_) PlaceEditor();
+}
+
+void StringGrid::TopRowChanged() {
+  PositionEditor();
+}
+
+void StringGrid::PlaceEditor() {
+  editCol_ = Col();
+  editRow_ = Row();
+  editOriginal_ = Cell(editCol_, editRow_);
+  const bool digits = EditMask && EditMask(editCol_) == L"00";
+  const LONG_PTR style = GetWindowLongPtrW(editor_, GWL_STYLE);
+  SetWindowLongPtrW(editor_, GWL_STYLE, digits ? (style | ES_NUMBER) : (style & ~ES_NUMBER));
+  SendMessageW(editor_, EM_SETLIMITTEXT, digits ? 2 : 0, 0);
+  // Sized to the cell before the text goes in, so that it scrolls for this cell.
+  PositionEditor();
+  placing_ = true;
+  SetWindowTextW(editor_, editOriginal_.c_str());
+  placing_ = false;
+  SendMessageW(editor_, EM_SETMODIFY, FALSE, 0);
+  SendMessageW(editor_, EM_SETSEL, 0, -1);
+}
+
+// Over the cell while it is on view. Once the grid has had the focus the
+// editor stays, also when the focus moves on, as an always-shown editor does.
+void StringGrid::PositionEditor() {
+  if (editor_ == nullptr || editCol_ < 0) return;
+  const RECT cell = CellRect(editCol_, editRow_);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const bool onView = editRow_ >= TopRow() && cell.top < client.bottom;
+  SetWindowPos(editor_, HWND_TOP, cell.left, cell.top, cell.right - cell.left,
+               cell.bottom - cell.top, SWP_NOACTIVATE | (onView ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void StringGrid::EditorChanged() {
+  if (placing_ || editCol_ < 0) return;
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(editor_)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(editor_, text.data(), static_cast<int>(text.size()))));
+  cells_[static_cast<size_t>(editRow_)][static_cast<size_t>(editCol_)] = text;
+  if (OnSetEditText) OnSetEditText(editCol_, editRow_, text);
+}
+
+// The grid's keys move the current cell, left and right only from the ends
+// of the text; Escape puts back what the cell held.
+bool StringGrid::OnEditorKey(WPARAM key) {
+  if (key == VK_ESCAPE) {
+    RevertEditor();
+    return true;
+  }
+  if (key == VK_LEFT || key == VK_RIGHT) {
+    DWORD start = 0, end = 0;
+    SendMessageW(editor_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const DWORD edge = key == VK_LEFT ? 0 : static_cast<DWORD>(GetWindowTextLengthW(editor_));
+    if (start != edge || end != edge) return false;
+  }
+  return OnKeyDown(key);
+}
+
+LRESULT CALLBACK StringGrid::EditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR selfParam) {
+  auto* self = reinterpret_cast<StringGrid*>(selfParam);
+  switch (message) {
+    case WM_GETDLGCODE:
+      return DefSubclassProc(editor, message, wParam, lParam) | DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+      if (self->OnEditorKey(wParam)) return 0;
+      break;
+    case WM_CHAR:
+      if (wParam == VK_ESCAPE || wParam == VK_RETURN) return 0;  // no beep
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(editor, EditorProc, kEditorSubclass);
+      break;
+  }
+  return DefSubclassProc(editor, message, wParam, lParam);
+}
+
+LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETFOCUS:
+      if (editor_ != nullptr) {
+        if (editCol_ != Col() || editRow_ != Row()) PlaceEditor();
+        SetFocus(editor_);
+        PositionEditor();
+        return 0;
+      }
+      break;
+    case WM_COMMAND:
+      if (reinterpret_cast<HWND>(lParam) == editor_ && HIWORD(wParam) == EN_CHANGE) {
+        EditorChanged();
+        return 0;
+      }
+      break;
+  }
+  return Grid::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace tovik::ui

@@ -39,7 +39,6 @@ TEST(OrganiserMenu, EveryCaptionIsFixedOrComesFromTheLanguageTable) {
       EXPECT_NE(item.fixedCaption.empty(), !HasEnglishText(item.target)) << name;
     }
   }
-  EXPECT_EQ(ids.size(), 4u + 8u + 11u + 4u);
 }
 
 TEST(OrganiserMenu, RadioGroupsHoldTheLanguagesAndTheWeekSettings) {
@@ -86,7 +85,6 @@ TEST(OrganiserLanguage, EnglishSetsEachTargetOnce) {
     EXPECT_EQ(row.kind == TextKind::Variable, OwnerOf(row.target) == TargetOwner::Texts)
         << TargetName(row.target);
   }
-  EXPECT_EQ(seen.size(), 68u);
   EXPECT_TRUE(LanguageRows(Language{0}).empty());
   EXPECT_TRUE(LanguageRows(Language{9}).empty());
 }

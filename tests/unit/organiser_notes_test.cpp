@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "organiser/notes.h"
+#include "organiser/page_search.h"
 
 namespace tovik {
 namespace {
@@ -23,12 +24,12 @@ TEST(NoteTabTitle, IsTheFirstWordOfTheFirstLine) {
   for (const auto& [text, title] : cases) EXPECT_EQ(NoteTabTitle(text), title) << text;
 }
 
-TEST(StartsNoteSearch, OnlyAfterTheExclamationMark) {
-  EXPECT_FALSE(StartsNoteSearch(L""));
-  EXPECT_FALSE(StartsNoteSearch(L"!"));
-  EXPECT_FALSE(StartsNoteSearch(L" milk"));
-  EXPECT_TRUE(StartsNoteSearch(L"!x"));
-  EXPECT_TRUE(StartsNoteSearch(L"milk"));
+TEST(StartsSearch, OnlyAfterTheExclamationMark) {
+  EXPECT_FALSE(StartsSearch(L""));
+  EXPECT_FALSE(StartsSearch(L"!"));
+  EXPECT_FALSE(StartsSearch(L" milk"));
+  EXPECT_TRUE(StartsSearch(L"!x"));
+  EXPECT_TRUE(StartsSearch(L"milk"));
 }
 
 // The caret's own character is skipped, repeating steps from match to match,

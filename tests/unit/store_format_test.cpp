@@ -213,8 +213,11 @@ TEST_F(StoreOperationsTest, RefusesDaysWithoutNumberAndOverlongTexts) {
   const std::string longest(kMaxStoredTextBytes - 1, 'x');
   EXPECT_EQ(store.StoreDayText(longest + "y"), StoreResult::TextTooLong);
   EXPECT_EQ(store.StoreNotePage(1, longest + "y"), StoreResult::TextTooLong);
-  EXPECT_EQ(store.ReplaceEvents({{1, 1, longest + "y"}}), StoreResult::TextTooLong);
   EXPECT_FALSE(store.DataModified);
+  // One event too long to store costs the other rows nothing.
+  EXPECT_EQ(store.ReplaceEvents({{1, 1, longest + "y"}, {2, 2, "kept"}}), StoreResult::TextTooLong);
+  ASSERT_EQ(store.EventCount(), 1u);
+  EXPECT_EQ(TextOf(store.EventSlots[0].Text), "kept");
   EXPECT_EQ(store.StoreDayText(longest), StoreResult::Stored);
   EXPECT_EQ(store.AppointmentSlots[0].Length(), 65534);
 }

@@ -153,6 +153,7 @@ class OrganiserWindowTest : public ::testing::Test {
       return chosenColor_;
     };
     seams.telephony = std::move(telephony_);
+    seams.beep = beep_;
     main_ = TTovikMain::Start(std::move(seams), SW_SHOW);
     EXPECT_NE(main_, nullptr);
     counts_->window = main_->hwnd();
@@ -184,6 +185,7 @@ class OrganiserWindowTest : public ::testing::Test {
   COLORREF dialogInitial_ = 0;
   std::optional<COLORREF> chosenColor_;
   std::unique_ptr<Telephony> telephony_;  // the system's when not given
+  std::function<void()> beep_;            // the system's sound when not given
 };
 
 }  // namespace tovik::testing
