@@ -38,6 +38,8 @@ class AppointmentsPage : public OrganiserPage {
   HWND LinkButton() const { return btnAppHyperlink_; }
   HWND YearSpin() const { return udSelectYear_; }
   HWND MonthSpin() const { return udSelectMonth_; }
+  HWND ShownDateLabel() const { return lblShownDate_; }
+  HWND FeastLabel() const { return lblHoly_; }
   // The dial button shows while a telephone line is open.
   void ShowDialButton(bool shown);
 

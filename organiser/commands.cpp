@@ -129,8 +129,7 @@ Command LanguageCommand(Language language) {
 }
 
 // Saving the diary and printing arrive with the printing feature, the
-// notification area with the tray icon; a language can be chosen once its
-// texts are in the table.
+// notification area with the tray icon.
 bool IsCommandBuilt(Command command) {
   switch (command) {
     case Command::SaveDiary:
@@ -139,10 +138,8 @@ bool IsCommandBuilt(Command command) {
     case Command::AlwaysMinimizeToSystray:
       return false;
     default:
-      break;
+      return true;
   }
-  const auto language = LanguageOfCommand(command);
-  return !language || HasLanguageTexts(*language);
 }
 
 bool IsFileItemEnabledOn(Command command, int page) {

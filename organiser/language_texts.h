@@ -25,10 +25,9 @@ struct LanguageRow {
   std::string_view text;
 };
 
-// The rows a language sets, in table order; empty for a language whose texts
-// are not in the table.
+// The rows a language sets, in table order; empty for a number that is no
+// language.
 std::span<const LanguageRow> LanguageRows(Language language);
-bool HasLanguageTexts(Language language);
 // What a language shows: English as the base layer, each row the chosen
 // language sets taking the place of the English one, in English table order.
 // A row the language does not set stays English, never a text of the

@@ -1,5 +1,8 @@
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tovik {
@@ -16,8 +19,7 @@ enum class TargetOwner {
 };
 
 // Every part of the organiser that a language row names, with the room that
-// owns it. A row names its target at compile time; the owner resolves it to
-// its control.
+// owns it. The owner resolves a target to its control.
 // clang-format off
 #define TOVIK_TARGETS(X) \
   X(lblWhenDoneExit, Frame) \
@@ -96,8 +98,29 @@ enum class TargetOwner {
 enum class Target : uint8_t { TOVIK_TARGETS(TOVIK_TARGET_ENUMERATOR) };
 #undef TOVIK_TARGET_ENUMERATOR
 
-TargetOwner OwnerOf(Target target);
-// The target's name as the window names it ("lblYear", "miExit").
-std::string_view TargetName(Target target);
+struct TargetInfo {
+  std::string_view name;  // as the window names it ("lblYear", "miExit")
+  TargetOwner owner;
+};
+
+// In the order of the enumeration.
+#define TOVIK_TARGET_INFO(name, owner) TargetInfo{#name, TargetOwner::owner},
+inline constexpr std::array kTargetInfos{TOVIK_TARGETS(TOVIK_TARGET_INFO)};
+#undef TOVIK_TARGET_INFO
+
+constexpr TargetOwner OwnerOf(Target target) {
+  return kTargetInfos[static_cast<size_t>(target)].owner;
+}
+
+constexpr std::string_view TargetName(Target target) {
+  return kTargetInfos[static_cast<size_t>(target)].name;
+}
+
+constexpr std::optional<Target> TargetNamed(std::string_view name) {
+  for (size_t i = 0; i < kTargetInfos.size(); ++i) {
+    if (kTargetInfos[i].name == name) return static_cast<Target>(i);
+  }
+  return std::nullopt;
+}
 
 }  // namespace tovik

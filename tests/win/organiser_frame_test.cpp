@@ -162,6 +162,55 @@ TEST_F(OrganiserFrame, EveryLanguageRowReachesItsTarget) {
   }
 }
 
+// A language command writes the header at once and brings in line every
+// part that follows the language: ticks, texts, colours, date, feasts, help.
+TEST_F(OrganiserFrame, LanguageCommandSavesTheHeaderAndRedoesWhatFollowsTheLanguage) {
+  TTovikMain& main = Start();
+  AppointmentsPage& page = main.Appointments();
+  page.GoToDate({2025, 4, 20});
+  const std::wstring date = WindowText(page.ShownDateLabel());
+  struct {
+    Command command;
+    Language language;
+    const wchar_t* exitText;
+    const wchar_t* easter;  // the start of the feast label
+    int dayNoteHelp;
+  } cases[] = {
+      {Command::LanGerman, Language::German, L"&Beenden", L"Ostersonntag", 104},
+      {Command::LanFrench, Language::French, L"&Quitter", L"P\u00e2que", 404},
+      {Command::LanDanish, Language::Danish, L"&Luk", L"P\u00e5skedag", 4},
+      {Command::LanRussian, Language::Russian, L"&\u0412\u044b\u0445\u043e\u0434", L"", 104},
+      {Command::LanPortuguese, Language::Portuguese, L"&Sair", L"", 104},
+  };
+  int32_t color = 0x00102030;
+  for (const auto& c : cases) {
+    SetWindowTextW(page.ShownDateLabel(), L"");
+    main.Store().BackgroundColor = ++color;  // shown only when the colours are applied again
+    Run(c.command);
+    const uint16_t settings = DecodeHeader(ReadBytes(DataFile())).SettingsWord;
+    EXPECT_EQ(SplitSettingsWord(settings).LanguageId, c.language);
+    for (int id = 1; id <= kLanguageCount; ++id) {
+      const auto each = static_cast<Language>(id);
+      EXPECT_EQ(main.Menu().IsTicked(LanguageCommand(each)), each == c.language) << id;
+    }
+    EXPECT_EQ(WindowText(main.ControlOf(Target::btnExit)), c.exitText);
+    EXPECT_EQ(WindowText(page.ShownDateLabel()), date);
+    const std::wstring feasts = WindowText(page.FeastLabel());
+    EXPECT_EQ(feasts.substr(0, wcslen(c.easter)), c.easter);
+    EXPECT_EQ(feasts.empty(), *c.easter == 0);  // Russian and Portuguese name no feasts
+    EXPECT_EQ(main.Events().Panel().Color(), color);
+    EXPECT_EQ(static_cast<int>(GetWindowContextHelpId(page.DayNote())), c.dayNoteHelp);
+    EXPECT_EQ(static_cast<int>(GetWindowContextHelpId(main.Events().Grid().hwnd())),
+              c.dayNoteHelp + 1);
+    EXPECT_EQ(static_cast<int>(GetWindowContextHelpId(page.SearchBox())), c.dayNoteHelp + 3);
+    EXPECT_EQ(static_cast<int>(GetWindowContextHelpId(main.Notes().NoteBox())), c.dayNoteHelp + 2);
+  }
+  // Portuguese leaves the look-ahead item to English, not to the Danish before it.
+  EXPECT_EQ(main.Menu().CaptionOf(Target::miExtendLookAheadDays),
+            L"Extended \"Look Ahead\" in CheckTovik");
+  EXPECT_EQ(WindowText(main.ControlOf(Target::btnTodoDial)), L"&Marcar");
+}
+
 TEST_F(OrganiserFrame, FirstStartCreatesTheKeysAndShowsNavyWithWhite) {
   TTovikMain& main = Start();
   EXPECT_TRUE(KeyExists(kRunKey));
@@ -188,8 +237,7 @@ TEST_F(OrganiserFrame, SettingsWordA3LoadsWithoutAHeaderWriteAtLoad) {
   EXPECT_TRUE(main.Menu().IsTicked(Command::StartWeekMonday));
   EXPECT_TRUE(main.Menu().IsTicked(Command::WeekOneFirstFullWeek));
   EXPECT_FALSE(main.Menu().IsTicked(Command::WeekOneFourDays));
-  // German has no texts of its own yet: English stands.
-  EXPECT_EQ(main.Menu().Caption(Command::Exit), L"Exit");
+  EXPECT_EQ(main.Menu().Caption(Command::Exit), L"Beenden");
 }
 
 struct TickCase {

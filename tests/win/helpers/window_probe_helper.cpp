@@ -1,6 +1,6 @@
 // Reads a running program's window for the end-to-end scripts: waits until a
 // window of the given class and title is visible, writes the text of the
-// named controls to OUTDIR\<name>.txt (UTF-8) and some facts to
+// named controls (also those on its panels) to OUTDIR\<name>.txt (UTF-8) and some facts to
 // OUTDIR\facts.txt, then presses the button given with --click.
 // Usage: window_probe_helper CLASS TITLE OUTDIR [name=id ...] [--click id]
 #include <windows.h>
@@ -23,6 +23,22 @@ std::string TextOf(HWND control) {
   SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(length));
   return tovik::WideToUtf8(text);
+}
+
+// A control of the window with that id, also one on a panel inside it.
+HWND ControlWithId(HWND window, int id) {
+  if (const HWND child = GetDlgItem(window, id)) return child;
+  std::pair<int, HWND> search{id, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND control, LPARAM found) -> BOOL {
+        auto& [wanted, match] = *reinterpret_cast<std::pair<int, HWND>*>(found);
+        if (GetDlgCtrlID(control) != wanted) return TRUE;
+        match = control;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
 }
 
 }  // namespace
@@ -60,7 +76,7 @@ int wmain(int argc, wchar_t** argv) {
   thread.cbSize = sizeof thread;
   GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
   for (const auto& [name, id] : controls) {
-    const HWND control = GetDlgItem(window, id);
+    const HWND control = ControlWithId(window, id);
     std::ofstream(std::filesystem::path(folder + L"\\" + name + L".txt"), std::ios::binary)
         << TextOf(control);
     if (control != nullptr && thread.hwndFocus == control) focus = tovik::WideToUtf8(name);
@@ -70,6 +86,6 @@ int wmain(int argc, wchar_t** argv) {
   std::ofstream(std::filesystem::path(folder + L"\\facts.txt"), std::ios::binary)
       << "client " << client.right << "x" << client.bottom << "\n"
       << "focus " << focus << "\n";
-  if (click != 0) PostMessageW(GetDlgItem(window, click), BM_CLICK, 0, 0);
+  if (click != 0) PostMessageW(ControlWithId(window, click), BM_CLICK, 0, 0);
   return 0;
 }
