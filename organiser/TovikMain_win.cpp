@@ -23,6 +23,7 @@ namespace tovik {
 namespace {
 
 constexpr wchar_t kTitle[] = L"Tovik";
+constexpr wchar_t kTrayHint[] = L"Click to close/open Tovik";  // the same in every language
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int kTabWidth = 113;
 constexpr int kTabHeight = 20;
@@ -93,6 +94,21 @@ TTovikMain::TTovikMain(Seams seams)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   focus_ = std::make_unique<ui::FocusTracker>(hwnd());
+  // The window, its taskbar button and the tray show the same picture.
+  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  tray_ = std::make_unique<TCoolTrayIcon>(TCoolTrayIcon::CreateArgs{
+      .mainWindow = hwnd(),
+      .icon = icon,
+      .hint = kTrayHint,
+      .notify = seams_.notifyIcon,
+      .onMouseDown = [this](TrayButton) {
+        if (IsWindowVisible(hwnd())) {
+          tray_->HideMainForm();
+        } else {
+          tray_->ShowMainForm();
+        }
+      }});
   CreateControls();
 }
 
@@ -298,8 +314,7 @@ bool TTovikMain::RunCreationSteps() {
   guard_->CheckInstances();
   options_ = ReadRegistryOptions(options_);
   ShowRegistryTicks();
-  tray_.SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
-  tray_.SetIconVisible(options_.AlwaysMinimizeToSystray);
+  ApplyTrayOption();
   lineOpen_ = links_->OpenTelephonyLine();
   appointments_->ShowDialButton(lineOpen_);
   if (notes_) notes_->ShowDialButton(lineOpen_);
@@ -345,6 +360,7 @@ void TTovikMain::OnClose() {
 void TTovikMain::OnDestroy() {
   LeaveContextHelpMode();
   links_->CloseTelephonyLine();
+  tray_.reset();  // the icon leaves the notification area with the window
   if (store_) {
     try {
       store_->CloseStore();
@@ -362,6 +378,7 @@ bool TTovikMain::PreTranslate(MSG& message) {
 }
 
 LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (tray_) tray_->SeeMainWindowMessage(message, wParam, lParam);
   switch (message) {
     case WM_ACTIVATEAPP:
       activation_.ApplicationActivated(wParam != FALSE);
@@ -549,11 +566,13 @@ void TTovikMain::ChooseLanguage(Language language) {
 void TTovikMain::ToggleOption(bool RegistryOptions::*option) {
   options_.*option = !(options_.*option);
   ShowRegistryTicks();
-  if (option == &RegistryOptions::AlwaysMinimizeToSystray) {
-    tray_.SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
-    tray_.SetIconVisible(options_.AlwaysMinimizeToSystray);
-  }
+  if (option == &RegistryOptions::AlwaysMinimizeToSystray) ApplyTrayOption();
   WriteRegistryOptions(options_, Utf8ToWide(location_.ProgramFolder + location_.ReminderExeName));
+}
+
+void TTovikMain::ApplyTrayOption() {
+  tray_->SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
+  tray_->SetIconVisible(options_.AlwaysMinimizeToSystray);
 }
 
 void TTovikMain::ShowRegistryTicks() {

@@ -63,6 +63,7 @@ class TTovikMain : public ui::Window, private PageHost {
     std::function<std::optional<COLORREF>(ColorDialogKind kind, COLORREF initial)> chooseColor;
     std::unique_ptr<Telephony> telephony;  // the system's telephony service when null
     std::function<void()> beep;            // the system's default sound when null
+    NotifyIconCall notifyIcon;             // the shell's notification area when null
   };
 
   // The start-up sequence up to the message loop: the window is created (its
@@ -103,7 +104,7 @@ class TTovikMain : public ui::Window, private PageHost {
   // or when they are asked for before.
   EventsPage& Events();
   NotesPage& Notes();
-  const TCoolTrayIcon& TrayIcon() const { return tray_; }
+  TCoolTrayIcon* TrayIcon() { return tray_.get(); }
 
   int ActivePage() const;
   void SelectPage(int page);
@@ -150,6 +151,8 @@ class TTovikMain : public ui::Window, private PageHost {
   void ApplyHelpContexts();
 
   void ToggleOption(bool RegistryOptions::*option);
+  // The option that keeps the icon in the notification area drives the icon.
+  void ApplyTrayOption();
   void ShowRegistryTicks();
   void ChooseColor(ColorDialogKind kind);
   void ResetColors();
@@ -199,7 +202,7 @@ class TTovikMain : public ui::Window, private PageHost {
   std::unique_ptr<TextLowering> lowering_;
   std::unique_ptr<LinksAndDialling> links_;
   Printing printing_;
-  TCoolTrayIcon tray_;
+  std::unique_ptr<TCoolTrayIcon> tray_;
   std::unique_ptr<TFormAbout> about_;
 
   std::map<Target, std::string> texts_;  // language texts that no control shows

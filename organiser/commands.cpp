@@ -128,14 +128,12 @@ Command LanguageCommand(Language language) {
                               1);
 }
 
-// Saving the diary and printing arrive with the printing feature, the
-// notification area with the tray icon.
+// Saving the diary and printing arrive with the printing feature.
 bool IsCommandBuilt(Command command) {
   switch (command) {
     case Command::SaveDiary:
     case Command::PrintDate:
     case Command::PrintAll:
-    case Command::AlwaysMinimizeToSystray:
       return false;
     default:
       return true;

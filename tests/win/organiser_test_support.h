@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -129,6 +130,43 @@ class MessageBoxAnswerer {
   std::thread thread_;
 };
 
+// The notification area as the organiser's tray icon sees it: the records it
+// is handed, and the icons it holds while a taskbar runs.
+struct FakeNotificationArea {
+  BOOL Call(DWORD message, const NOTIFYICONDATAW& record) {
+    calls.push_back({message, record});
+    const auto held = std::find(icons.begin(), icons.end(), record.uID);
+    switch (message) {
+      case NIM_ADD:
+        if (!taskbarRuns || held != icons.end()) return FALSE;
+        icons.push_back(record.uID);
+        return TRUE;
+      case NIM_MODIFY:
+        return held != icons.end();
+      case NIM_DELETE:
+        if (held == icons.end()) return FALSE;
+        icons.erase(held);
+        return TRUE;
+      default:
+        return taskbarRuns;
+    }
+  }
+  bool Holds(UINT id) const { return std::find(icons.begin(), icons.end(), id) != icons.end(); }
+  // The taskbar ends, taking its icons with it, or starts again.
+  void SetTaskbarRuns(bool runs) {
+    taskbarRuns = runs;
+    if (!runs) icons.clear();
+  }
+
+  struct Record {
+    DWORD message;
+    NOTIFYICONDATAW record;
+  };
+  std::vector<Record> calls;
+  std::vector<UINT> icons;
+  bool taskbarRuns = true;
+};
+
 class OrganiserWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -154,6 +192,9 @@ class OrganiserWindowTest : public ::testing::Test {
     };
     seams.telephony = std::move(telephony_);
     seams.beep = beep_;
+    seams.notifyIcon = [this](DWORD message, NOTIFYICONDATAW* record) {
+      return shell_.Call(message, *record);
+    };
     main_ = TTovikMain::Start(std::move(seams), SW_SHOW);
     EXPECT_NE(main_, nullptr);
     counts_->window = main_->hwnd();
@@ -186,6 +227,7 @@ class OrganiserWindowTest : public ::testing::Test {
   std::optional<COLORREF> chosenColor_;
   std::unique_ptr<Telephony> telephony_;  // the system's when not given
   std::function<void()> beep_;            // the system's sound when not given
+  FakeNotificationArea shell_;
 };
 
 }  // namespace tovik::testing

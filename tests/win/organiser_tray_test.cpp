@@ -1,0 +1,125 @@
+// The organiser's icon in the notification area, in process: the records
+// handed to the shell, minimising behind the icon, the presses that toggle
+// the window, a taskbar that starts again or is missing, and closing.
+#include "tests/win/organiser_test_support.h"
+
+namespace tovik {
+namespace {
+
+using namespace testing;
+
+class OrganiserTray : public OrganiserWindowTest {
+ protected:
+  TTovikMain& StartWithTheOption() {
+    TTovikMain& main = Start();
+    Run(Command::AlwaysMinimizeToSystray);
+    return main;
+  }
+  UINT IconId() { return main_->TrayIcon()->Id(); }
+  HWND HandlerWindow() { return shell_.calls.front().record.hWnd; }
+  void Press(UINT mouseMessage) {
+    SendMessageW(HandlerWindow(), TTrayIconHandler::kCallbackMessage, IconId(), mouseMessage);
+    Pump();
+  }
+  void Minimise() {
+    ShowWindow(main_->hwnd(), SW_MINIMIZE);
+    Pump();
+  }
+  bool Shown() { return IsWindowVisible(main_->hwnd()) != FALSE; }
+};
+
+TEST_F(OrganiserTray, RecordIsTheClassicOneAndTheIconFollowsTheOption) {
+  Start();
+  // Created as a loaded component: modified in place, deleted, classic version.
+  ASSERT_EQ(shell_.calls.size(), 4u);
+  EXPECT_EQ(shell_.calls[0].message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(shell_.calls[1].message, static_cast<DWORD>(NIM_DELETE));
+  EXPECT_EQ(shell_.calls[2].message, static_cast<DWORD>(NIM_SETVERSION));
+  EXPECT_EQ(shell_.calls[2].record.uVersion, 0u);
+  EXPECT_EQ(shell_.calls[3].message, static_cast<DWORD>(NIM_DELETE));  // the option is off
+  EXPECT_FALSE(shell_.Holds(IconId()));
+
+  Run(Command::AlwaysMinimizeToSystray);
+  const NOTIFYICONDATAW& added = shell_.calls.back().record;
+  EXPECT_EQ(shell_.calls.back().message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(added.cbSize, 488u);
+  EXPECT_EQ(added.uFlags, 7u);
+  EXPECT_EQ(added.uCallbackMessage, 0x800u);
+  EXPECT_NE(added.hIcon, nullptr);
+  EXPECT_STREQ(added.szTip, L"Click to close/open Tovik");
+  EXPECT_EQ(TTrayIconHandler::References(), 1);
+  EXPECT_NE(added.hWnd, main_->hwnd());
+  EXPECT_FALSE(IsWindowVisible(added.hWnd));
+  EXPECT_TRUE(shell_.Holds(IconId()));
+
+  Run(Command::AlwaysMinimizeToSystray);
+  EXPECT_FALSE(shell_.Holds(IconId()));
+}
+
+TEST_F(OrganiserTray, OptionOnMinimisingHidesTheWindowAndAnyButtonToggles) {
+  StartWithTheOption();
+  Minimise();
+  EXPECT_FALSE(Shown());  // and so has no taskbar button
+  EXPECT_TRUE(shell_.Holds(IconId()));
+
+  Press(WM_LBUTTONDOWN);
+  EXPECT_TRUE(Shown());
+  EXPECT_FALSE(IsIconic(main_->hwnd()));
+  Press(WM_RBUTTONDOWN);
+  EXPECT_FALSE(Shown());
+  Press(WM_MBUTTONDOWN);
+  EXPECT_TRUE(Shown());
+  // Releases, moves and the second press of a double click change nothing.
+  for (const UINT message : {WM_LBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK}) {
+    Press(message);
+    EXPECT_TRUE(Shown()) << message;
+  }
+  EXPECT_TRUE(shell_.Holds(IconId()));
+}
+
+TEST_F(OrganiserTray, OptionOffMinimisesToTheTaskbarWithoutAnIcon) {
+  Start();
+  Minimise();
+  EXPECT_TRUE(Shown());
+  EXPECT_TRUE(IsIconic(main_->hwnd()));
+  for (const auto& call : shell_.calls) EXPECT_NE(call.message, static_cast<DWORD>(NIM_ADD));
+}
+
+TEST_F(OrganiserTray, RestartedTaskbarGetsTheIconAgain) {
+  StartWithTheOption();
+  shell_.SetTaskbarRuns(false);
+  shell_.SetTaskbarRuns(true);
+  SendMessageW(main_->hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(shell_.Holds(IconId()));
+}
+
+// Without a taskbar the window is never hidden where nothing can bring it
+// back; once the taskbar starts, minimising hides it again.
+TEST_F(OrganiserTray, FailedAddLeavesTheWindowOnTheTaskbar) {
+  shell_.SetTaskbarRuns(false);
+  StartWithTheOption();
+  Minimise();
+  EXPECT_TRUE(Shown());
+  EXPECT_TRUE(IsIconic(main_->hwnd()));
+
+  shell_.SetTaskbarRuns(true);
+  SendMessageW(main_->hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(shell_.Holds(IconId()));
+  ShowWindow(main_->hwnd(), SW_RESTORE);
+  Minimise();
+  EXPECT_FALSE(Shown());
+}
+
+TEST_F(OrganiserTray, ClosingRemovesTheIconAndItsWindow) {
+  StartWithTheOption();
+  const HWND handler = HandlerWindow();
+  const UINT id = IconId();
+  SendMessageW(main_->hwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_FALSE(shell_.Holds(id));
+  EXPECT_EQ(TTrayIconHandler::References(), 0);
+  EXPECT_FALSE(IsWindow(handler));
+}
+
+}  // namespace
+}  // namespace tovik
