@@ -201,6 +201,9 @@ void TTovikMain::PreparePage(OrganiserPage& page, TargetOwner owner) {
 
 // What the first showing did not need: the other two pages and the tooltips.
 void TTovikMain::FinishStart() {
+  // The shell's library is loaded only now, after the window shows.
+  tray_->Loaded();
+  ApplyTrayOption();
   Events();
   Notes();
   tooltips_->Create();
@@ -314,7 +317,6 @@ bool TTovikMain::RunCreationSteps() {
   guard_->CheckInstances();
   options_ = ReadRegistryOptions(options_);
   ShowRegistryTicks();
-  ApplyTrayOption();
   lineOpen_ = links_->OpenTelephonyLine();
   appointments_->ShowDialButton(lineOpen_);
   if (notes_) notes_->ShowDialButton(lineOpen_);

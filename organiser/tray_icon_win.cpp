@@ -97,6 +97,9 @@ TCoolTrayIcon::TCoolTrayIcon(CreateArgs args)
   record_.hIcon = args.icon;
   args.hint.resize(std::min(args.hint.size(), kTipLength));
   std::copy(args.hint.begin(), args.hint.end(), record_.szTip);
+}
+
+void TCoolTrayIcon::Loaded() {
   Notify(NIM_MODIFY);
   SetIconVisible(false);
   record_.uVersion = 0;

@@ -47,12 +47,15 @@ class TCoolTrayIcon {
   static constexpr DWORD kRecordSize = 488;
   static constexpr size_t kTipLength = 127;
 
-  // Fills the record, then brings the icon in line with a freshly loaded
-  // component: modified in place, not shown, classic version.
+  // Fills the record; the shell is not called yet.
   explicit TCoolTrayIcon(CreateArgs args);
   ~TCoolTrayIcon();
   TCoolTrayIcon(const TCoolTrayIcon&) = delete;
   TCoolTrayIcon& operator=(const TCoolTrayIcon&) = delete;
+
+  // Brings the icon in line with a freshly loaded component: modified in
+  // place, not shown, classic version.
+  void Loaded();
 
   bool MinimizeToTray() const { return minimizeToTray_; }
   void SetMinimizeToTray(bool value) { minimizeToTray_ = value; }
