@@ -31,4 +31,30 @@ std::string ReadWholeFile(File& file) {
   return bytes;
 }
 
+std::string WriteFileBeside(FileSystem& fs, const std::string& path,
+                            const FileContentWriter& content) {
+  const std::string temp = path + ".tmp";
+  try {
+    auto file = fs.Open(temp, OpenMode::CreateAlways);
+    BufferedFileWriter out(*file);
+    content(out);
+    out.Flush();
+    file->Flush();
+  } catch (const IoError&) {
+    fs.Remove(temp);
+    throw;
+  }
+  return temp;
+}
+
+void ReplaceFileContent(FileSystem& fs, const std::string& path, const FileContentWriter& content) {
+  const std::string temp = WriteFileBeside(fs, path, content);
+  try {
+    fs.Replace(path, temp);
+  } catch (const IoError&) {
+    fs.Remove(temp);
+    throw;
+  }
+}
+
 }  // namespace tovik

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -98,5 +99,16 @@ class BufferedFileWriter {
   File& file_;
   std::string buffer_;
 };
+
+using FileContentWriter = std::function<void(BufferedFileWriter& out)>;
+
+// Writes a whole new file beside `path` (its name with ".tmp" added) and
+// through to the disk; returns its path. A failure leaves nothing behind.
+std::string WriteFileBeside(FileSystem& fs, const std::string& path,
+                            const FileContentWriter& content);
+
+// Gives the file at `path` new content, creating it when it is missing. A
+// failure at any step throws IoError and leaves the old file whole.
+void ReplaceFileContent(FileSystem& fs, const std::string& path, const FileContentWriter& content);
 
 }  // namespace tovik

@@ -97,18 +97,12 @@ TTovikMain::TTovikMain(Seams seams)
   // The window, its taskbar button and the tray show the same picture.
   const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  tray_ = std::make_unique<TCoolTrayIcon>(TCoolTrayIcon::CreateArgs{
-      .mainWindow = hwnd(),
-      .icon = icon,
-      .hint = kTrayHint,
-      .notify = seams_.notifyIcon,
-      .onMouseDown = [this](TrayButton) {
-        if (IsWindowVisible(hwnd())) {
-          tray_->HideMainForm();
-        } else {
-          tray_->ShowMainForm();
-        }
-      }});
+  tray_ = std::make_unique<TCoolTrayIcon>(
+      TCoolTrayIcon::CreateArgs{.mainWindow = hwnd(),
+                                .icon = icon,
+                                .hint = kTrayHint,
+                                .notify = seams_.notifyIcon,
+                                .onMouseDown = [this](TrayButton) { ToggleFromTray(); }});
   CreateControls();
 }
 
@@ -454,7 +448,7 @@ void TTovikMain::OnPageChange() {
 
 void TTovikMain::EnableFileItems(int page) {
   for (const Command command : {Command::SaveDiary, Command::PrintDate, Command::PrintAll}) {
-    menu_.SetEnabled(command, IsCommandBuilt(command) && IsFileItemEnabledOn(command, page));
+    menu_.SetEnabled(command, IsFileItemEnabledOn(command, page));
   }
 }
 
@@ -502,14 +496,18 @@ void TTovikMain::OnCommand(Command command) {
     case Command::ResetColorsToWindowsDefaults:
       ResetColors();
       return;
+    // The export and the printed calendar read the store: what was just
+    // typed is stored first.
     case Command::SaveDiary:
-      printing_.ExportDiary();
+      focus_->CommitActiveControl();
+      printing_.ExportDiary(*this);
       return;
     case Command::PrintDate:
-      printing_.PrintDayNotes();
+      printing_.PrintDayNotes(*this);
       return;
     case Command::PrintAll:
-      printing_.PrintCalendar();
+      focus_->CommitActiveControl();
+      printing_.PrintCalendar(*this);
       return;
     case Command::BackgroundColor:
       ChooseColor(ColorDialogKind::Background);
@@ -550,11 +548,7 @@ void TTovikMain::OnCommand(Command command) {
     default:
       break;
   }
-  // A language is chosen only once its texts exist; saving and printing
-  // arrive with their feature (their items stay disabled until then).
-  if (const auto language = LanguageOfCommand(command); language && IsCommandBuilt(command)) {
-    ChooseLanguage(*language);
-  }
+  if (const auto language = LanguageOfCommand(command)) ChooseLanguage(*language);
 }
 
 void TTovikMain::ChooseLanguage(Language language) {
@@ -570,6 +564,15 @@ void TTovikMain::ToggleOption(bool RegistryOptions::*option) {
   ShowRegistryTicks();
   if (option == &RegistryOptions::AlwaysMinimizeToSystray) ApplyTrayOption();
   WriteRegistryOptions(options_, Utf8ToWide(location_.ProgramFolder + location_.ReminderExeName));
+}
+
+// Any press on the icon hides a shown window and shows a hidden one.
+void TTovikMain::ToggleFromTray() {
+  if (IsWindowVisible(hwnd())) {
+    tray_->HideMainForm();
+  } else {
+    tray_->ShowMainForm();
+  }
 }
 
 void TTovikMain::ApplyTrayOption() {

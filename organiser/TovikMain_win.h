@@ -61,6 +61,7 @@ class TTovikMain : public ui::Window, private PageHost {
     std::function<void(const std::wstring& address)> openAddress;
     // Runs a colour dialog; nothing when the user cancels.
     std::function<std::optional<COLORREF>(ColorDialogKind kind, COLORREF initial)> chooseColor;
+    PrinterOpener openPrinter;             // the print dialog when null
     std::unique_ptr<Telephony> telephony;  // the system's telephony service when null
     std::function<void()> beep;            // the system's default sound when null
     NotifyIconCall notifyIcon;             // the shell's notification area when null
@@ -153,6 +154,7 @@ class TTovikMain : public ui::Window, private PageHost {
   void ToggleOption(bool RegistryOptions::*option);
   // The option that keeps the icon in the notification area drives the icon.
   void ApplyTrayOption();
+  void ToggleFromTray();
   void ShowRegistryTicks();
   void ChooseColor(ColorDialogKind kind);
   void ResetColors();
@@ -201,7 +203,7 @@ class TTovikMain : public ui::Window, private PageHost {
   WinDateFormatter dates_;
   std::unique_ptr<TextLowering> lowering_;
   std::unique_ptr<LinksAndDialling> links_;
-  Printing printing_;
+  Printing printing_{seams_.openPrinter};
   std::unique_ptr<TCoolTrayIcon> tray_;
   std::unique_ptr<TFormAbout> about_;
 

@@ -128,18 +128,6 @@ Command LanguageCommand(Language language) {
                               1);
 }
 
-// Saving the diary and printing arrive with the printing feature.
-bool IsCommandBuilt(Command command) {
-  switch (command) {
-    case Command::SaveDiary:
-    case Command::PrintDate:
-    case Command::PrintAll:
-      return false;
-    default:
-      return true;
-  }
-}
-
 bool IsFileItemEnabledOn(Command command, int page) {
   if (page == 0) return true;
   return page == 1 && command == Command::PrintAll;

@@ -85,10 +85,6 @@ Command CommandFromId(int id);
 std::optional<Language> LanguageOfCommand(Command command);
 Command LanguageCommand(Language language);
 
-// Commands whose features are not part of the frame yet: their items show
-// disabled.
-bool IsCommandBuilt(Command command);
-
 // The File menu's three items when the user picks a page of pgcTop (0 the
 // calendar page, 1 the events, 2 the notes): all on the calendar page, only
 // the whole printout on the events page, none on the notes page.

@@ -42,7 +42,7 @@ MainMenuBar::MainMenuBar() : menu_(CreateMenu()), accelerators_(CreateAccelerato
       info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STRING | MIIM_STATE;
       info.fType = item.kind == MenuItemKind::Radio ? MFT_RADIOCHECK : MFT_STRING;
       info.wID = IdOf(item.command);
-      info.fState = IsCommandBuilt(item.command) ? MFS_ENABLED : MFS_GRAYED;
+      info.fState = MFS_ENABLED;
       std::wstring text = MenuText(item.fixedCaption, item.shortcut);
       info.dwTypeData = text.data();
       InsertMenuItemW(popup, GetMenuItemCount(popup), TRUE, &info);

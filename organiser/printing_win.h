@@ -1,16 +1,33 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+
+#include "organiser/printing.h"
+
 namespace tovik {
 
+class TTovikMain;
+
+// Opens a printer's document: null when the user cancels the print dialog.
+using PrinterOpener = std::function<std::unique_ptr<PrintCanvas>(HWND owner)>;
+
+// The print dialog; the chosen printer's document begins at once.
+std::unique_ptr<PrintCanvas> OpenChosenPrinter(HWND owner);
+
 // Printing and the diary export: the shown day's notes or the events list,
-// the whole calendar from today on, and the diary as a text file. Its three
-// commands stay disabled in the File menu until they print.
+// the whole calendar from today on, and the diary as a text file.
 class Printing {
  public:
-  void ExportDiary() {}
-  void PrintDayNotes() {}
-  void PrintCalendar() {}
+  explicit Printing(PrinterOpener openPrinter)
+      : openPrinter_(openPrinter ? std::move(openPrinter) : OpenChosenPrinter) {}
+  void ExportDiary(TTovikMain& main);
+  void PrintDayNotes(TTovikMain& main);
+  void PrintCalendar(TTovikMain& main);
+
+ private:
+  PrinterOpener openPrinter_;
 };
 
 }  // namespace tovik

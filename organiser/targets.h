@@ -91,7 +91,8 @@ enum class TargetOwner {
   X(PrintTitle, Texts) \
   X(PrintColumnCaption, Texts) \
   X(PrintPageLabel, Texts) \
-  X(MsgTextTooLong, Texts)
+  X(MsgTextTooLong, Texts) \
+  X(MsgExportFailed, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,

@@ -1,6 +1,6 @@
 #include "reminder/due_selection.h"
 
-#include "reminder/event_date.h"
+#include "calendar/event_date.h"
 #include "reminder/notes_extract.h"
 #include "store/data_file.h"
 #include "store/section_reader.h"

@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
   googletest libbenchmark-dev hyperfine python3
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

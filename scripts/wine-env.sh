@@ -16,6 +16,25 @@ start_xvfb() {
   trap 'kill "$TOVIK_XVFB_PID" 2>/dev/null || true' EXIT
 }
 
+# Wine names files in the character set of the Unix locale: under a locale
+# the system lacks (not generated), every character outside ASCII would drop
+# out of file names. Such a locale is compiled once into a folder of our own,
+# which LOCPATH then names. Usage: use_unix_locale ru_RU.UTF-8
+use_unix_locale() {
+  local name=$1 dir="${TMPDIR:-/tmp}/tovik-locales" build
+  case "$name" in *_*.*) ;; *) return 0 ;; esac
+  locale -a 2>/dev/null | grep -qix "${name%%.*}.utf-\?8" && return 0
+  command -v localedef >/dev/null || return 0
+  if [ ! -d "$dir/$name" ]; then
+    mkdir -p "$dir"
+    build=$(mktemp -d "$dir/.build.XXXXXX")
+    localedef -i "${name%%.*}" -f "${name#*.}" "$build/$name" >/dev/null 2>&1 || true
+    mv -T "$build/$name" "$dir/$name" 2>/dev/null || true
+    rm -rf "$build"
+  fi
+  if [ -d "$dir/$name" ]; then export LOCPATH=$dir; fi
+}
+
 # Creates a fresh Wine prefix in $1 (wineboot once); later tests copy it.
 # With HOME set to an empty folder, Wine makes the documents folder and the
 # others inside the prefix instead of linking them to the user's own.

@@ -242,18 +242,10 @@ void ReplaceSections(FileSystem& fs, const std::string& path, const SectionsWrit
   ReadUpTo(*fs.Open(path, OpenMode::ExistingRead), kSectionsOffset, head);
   head.resize(kSectionsOffset, '\0');
 
-  const std::string temp = path + ".tmp";
-  try {
-    auto file = fs.Open(temp, OpenMode::CreateAlways);
-    BufferedFileWriter out(*file);
+  const std::string temp = WriteFileBeside(fs, path, [&](BufferedFileWriter& out) {
     out.Append(head);
     sections(out);
-    out.Flush();
-    file->Flush();
-  } catch (const IoError&) {
-    fs.Remove(temp);
-    throw;
-  }
+  });
 
   for (int attempt = 1;; ++attempt) {
     try {

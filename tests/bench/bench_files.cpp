@@ -84,6 +84,18 @@ void RawRead(benchmark::State& state, const BenchFile* f) {
   }
 }
 
+void RawWriteFlush(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  ::fsync(fd);
+  ::close(fd);
+}
+
 const std::vector<BenchFile>& BenchFiles() {
   static const std::vector<BenchFile> files = Generate();
   return files;

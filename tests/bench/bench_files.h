@@ -2,9 +2,23 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "store/store_file.h"
+
 namespace tovik::bench {
+
+// Fixed answers of the platform, so that a bench file loads alike on every
+// machine and day.
+class FixedStorePlatform : public StorePlatform {
+ public:
+  LocalDateTime Now() override { return {2026, 12, 8, 12, 0, 0, 0}; }
+  uint16_t UserDefaultLanguage() override { return 0x0409; }
+  std::string LocaleFirstDayOfWeek() override { return "0"; }
+  std::string LocaleFirstWeekOfYear() override { return "2"; }
+  std::string NetworkForm(const std::string& path) override { return path; }
+};
 
 // Data files of the sizes the benchmarks use, written once per run into a
 // temporary folder: about 100 KB, about 5 MB, and the largest valid file
@@ -18,6 +32,10 @@ const std::vector<BenchFile>& BenchFiles();
 
 // The floor of reading: open, read the whole file into a reused buffer, close.
 void RawRead(benchmark::State& state, const BenchFile* f);
+
+// The floor of writing: create or empty the file, write the bytes, flush
+// them to the disk, close.
+void RawWriteFlush(const std::string& path, std::string_view bytes);
 
 // Runs the registered benchmarks, then prints for each pair "work/floor" the
 // ratio of their mean real times, e.g. {"LoadStore", "RawRead"}.

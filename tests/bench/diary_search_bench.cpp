@@ -10,21 +10,12 @@
 namespace tovik::bench {
 namespace {
 
-class BenchPlatform : public StorePlatform {
- public:
-  LocalDateTime Now() override { return {2026, 12, 8, 12, 0, 0, 0}; }
-  uint16_t UserDefaultLanguage() override { return 0x0409; }
-  std::string LocaleFirstDayOfWeek() override { return "0"; }
-  std::string LocaleFirstWeekOfYear() override { return "2"; }
-  std::string NetworkForm(const std::string& path) override { return path; }
-};
-
 // Close to the bench texts' letters, so that its first letter comes often.
 constexpr std::string_view kWord = "Meeting";
 
 const OrganiserStore& Store(const BenchFile* f) {
   static PosixFileSystem fs;
-  static BenchPlatform platform;
+  static FixedStorePlatform platform;
   static const OrganiserStore store = LoadStore(f->path, fs, platform);
   return store;
 }

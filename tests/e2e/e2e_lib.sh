@@ -18,7 +18,16 @@ mkdir -p "$HOME"
 # A display of its own: the checks count windows by name, and another test
 # running beside this one must not add to them.
 start_xvfb
-trap 'wineserver -k 2>/dev/null || true; kill "$TOVIK_XVFB_PID" 2>/dev/null || true; rm -rf "$E2E_WORK"' EXIT
+E2E_CLEANUP=""
+e2e_cleanup() {
+  eval "$E2E_CLEANUP"
+  wineserver -k 2>/dev/null || true
+  kill "$TOVIK_XVFB_PID" 2>/dev/null || true
+  rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+# Runs a command as the script ends, before the prefix and display go.
+e2e_on_exit() { E2E_CLEANUP="$1; $E2E_CLEANUP"; }
 
 # A new empty program folder holding copies of the given exes: $E2E_PROGRAM.
 e2e_program_folder() {

@@ -67,16 +67,6 @@ TEST(OrganiserMenu, LanguageCommandsMapToTheirIds) {
   EXPECT_EQ(CommandFromId(static_cast<int>(Command::About)), Command::About);
 }
 
-TEST(OrganiserMenu, OnlyFeaturesStillToComeAreDisabled) {
-  EXPECT_FALSE(IsCommandBuilt(Command::SaveDiary));
-  EXPECT_FALSE(IsCommandBuilt(Command::PrintDate));
-  EXPECT_FALSE(IsCommandBuilt(Command::PrintAll));
-  EXPECT_TRUE(IsCommandBuilt(Command::LanEnglish));
-  EXPECT_TRUE(IsCommandBuilt(Command::LanDanish));
-  EXPECT_TRUE(IsCommandBuilt(Command::LanPortuguese));
-  EXPECT_TRUE(IsCommandBuilt(Command::ExtendLookAheadDays));
-}
-
 TEST(OrganiserLanguage, EnglishSetsEachTargetOnce) {
   std::set<std::pair<Target, TextKind>> seen;
   for (const LanguageRow& row : LanguageRows(Language::English)) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,6 +21,7 @@
 #include "base/wide_text_win.h"
 #include "organiser/TovikMain_win.h"
 #include "store/data_file.h"
+#include "tests/unit/recording_canvas.h"
 
 namespace tovik::testing {
 
@@ -191,6 +193,12 @@ class OrganiserWindowTest : public ::testing::Test {
       return chosenColor_;
     };
     seams.telephony = std::move(telephony_);
+    // A page 2000 units wide and high that records what is printed on it;
+    // no print dialog opens.
+    seams.openPrinter = [this](HWND) -> std::unique_ptr<PrintCanvas> {
+      if (printerCancels_) return nullptr;
+      return std::make_unique<RecordingCanvas>(2000, 2000, printouts_.emplace_back());
+    };
     seams.beep = beep_;
     seams.notifyIcon = [this](DWORD message, NOTIFYICONDATAW* record) {
       return shell_.Call(message, *record);
@@ -227,6 +235,8 @@ class OrganiserWindowTest : public ::testing::Test {
   std::optional<COLORREF> chosenColor_;
   std::unique_ptr<Telephony> telephony_;  // the system's when not given
   std::function<void()> beep_;            // the system's sound when not given
+  std::deque<RecordingCanvas::Record> printouts_;
+  bool printerCancels_ = false;
   FakeNotificationArea shell_;
 };
 

@@ -24,6 +24,7 @@ fi
 export HOME="$work/home"
 mkdir -p "$HOME"
 if [ -z "${DISPLAY:-}" ]; then start_xvfb; fi
+use_unix_locale "${LC_ALL:-}"
 
 mkdir -p "$work/program"
 exe=$1; shift

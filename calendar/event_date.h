@@ -17,7 +17,7 @@ struct EventToday {
   int Weekday;  // 1 = Sunday ... 7 = Saturday
 };
 
-// The date (a day number) on which the reminder shows a periodic event, seen
+// The date (a day number) on which a periodic event next falls, seen
 // from `today`: the next occurrence of a yearly or monthly event, today for a
 // weekly event on today's weekday. Nothing for a weekly event on another
 // weekday, a month of 0 or above 14, a day of 0, or a day that no month has (above 31).

@@ -1,4 +1,4 @@
-#include "reminder/event_date.h"
+#include "calendar/event_date.h"
 
 #include "base/day_number.h"
 

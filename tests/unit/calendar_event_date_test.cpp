@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "reminder/event_date.h"
+#include "calendar/event_date.h"
 #include "reminder_test_support.h"
 
 namespace tovik {
