@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tovik {
 
@@ -53,6 +54,9 @@ class FileSystem {
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DirectoryExists(const std::string& path) = 0;
   virtual bool MakeDirectory(const std::string& path) = 0;
+  // The names of the files (not folders) in a folder; none when it cannot
+  // be read.
+  virtual std::vector<std::string> FileNames(const std::string& folder) = 0;
   virtual void Pause(int milliseconds) = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "base/file_system_posix.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -99,6 +100,19 @@ bool PosixFileSystem::DirectoryExists(const std::string& path) {
 
 bool PosixFileSystem::MakeDirectory(const std::string& path) {
   return ::mkdir(path.c_str(), 0755) == 0;
+}
+
+std::vector<std::string> PosixFileSystem::FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    struct stat st {};
+    const std::string name = entry->d_name;
+    if (::stat((folder + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+  }
+  ::closedir(dir);
+  return names;
 }
 
 void PosixFileSystem::Pause(int milliseconds) {

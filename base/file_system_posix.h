@@ -12,6 +12,7 @@ class PosixFileSystem : public FileSystem {
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   bool MakeDirectory(const std::string& path) override;
+  std::vector<std::string> FileNames(const std::string& folder) override;
   void Pause(int milliseconds) override;
 };
 

@@ -128,6 +128,21 @@ bool Win32FileSystem::MakeDirectory(const std::string& path) {
   return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) != 0;
 }
 
+std::vector<std::string> Win32FileSystem::FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileExW(Utf8ToWide(folder + "*").c_str(), FindExInfoBasic, &found,
+                                         FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      names.push_back(WideToUtf8(found.cFileName));
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
 void Win32FileSystem::Pause(int milliseconds) {
   Sleep(static_cast<DWORD>(milliseconds));
 }

@@ -14,6 +14,7 @@ class Win32FileSystem : public FileSystem {
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   bool MakeDirectory(const std::string& path) override;
+  std::vector<std::string> FileNames(const std::string& folder) override;
   void Pause(int milliseconds) override;
 };
 

@@ -290,6 +290,28 @@ TFormAbout& TTovikMain::About() {
   return *about_;
 }
 
+// A copy of the data file a day, made before the day's first rewrite. A copy
+// that cannot be made is logged; the save goes on, for the typing matters
+// more than the copy.
+void TTovikMain::KeepDailyBackups() {
+  std::function<CalendarDate()> today = seams_.today;
+  if (!today) {
+    today = [] {
+      const LocalDateTime now = Win32StorePlatform().Now();
+      return CalendarDate{now.Year, now.Month, now.Day};
+    };
+  }
+  backup_ = std::make_unique<DailyBackup>(*seams_.fileSystem, location_.DataFilePath,
+                                          location_.DataRoot + "Backup\\", std::move(today));
+  store_->BeforeSaveSections = [this] {
+    try {
+      backup_->BeforeSave();
+    } catch (const IoError& e) {
+      log_.Log({.Sender = "DailyBackup", .Error = DescribeError(e), .Message = e.what()});
+    }
+  };
+}
+
 // The creation steps, in the order each relies on the one before.
 bool TTovikMain::RunCreationSteps() {
   Win32DataLocationPlatform locationPlatform(kTitle);
@@ -304,6 +326,7 @@ bool TTovikMain::RunCreationSteps() {
   }
   appointments_->RunCreationSteps();
   log_.SetLogFile(location_.DataRoot + "Tovik.log");
+  KeepDailyBackups();
   installMutex_ = std::make_unique<InstallMutex>();
   guard_ = std::make_unique<TzqWinFormInstanceControl>(hwnd(), kOrganiserInstanceCaption, true);
   guard_->SetInstanceKey(Utf8ToWide(ExecutablePath()));

@@ -30,6 +30,7 @@
 #include "shared/instance_control_win.h"
 #include "shared/logging_win.h"
 #include "shared/unhandled_error_win.h"
+#include "store/daily_backup.h"
 #include "store/organiser_store.h"
 #include "ui/focus_tracker_win.h"
 #include "ui/gdi_win.h"
@@ -65,6 +66,7 @@ class TTovikMain : public ui::Window, private PageHost {
     std::unique_ptr<Telephony> telephony;  // the system's telephony service when null
     std::function<void()> beep;            // the system's default sound when null
     NotifyIconCall notifyIcon;             // the shell's notification area when null
+    std::function<CalendarDate()> today;   // the local date when null
   };
 
   // The start-up sequence up to the message loop: the window is created (its
@@ -154,6 +156,7 @@ class TTovikMain : public ui::Window, private PageHost {
   void ToggleOption(bool RegistryOptions::*option);
   // The option that keeps the icon in the notification area drives the icon.
   void ApplyTrayOption();
+  void KeepDailyBackups();
   void ToggleFromTray();
   void ShowRegistryTicks();
   void ChooseColor(ColorDialogKind kind);
@@ -205,6 +208,7 @@ class TTovikMain : public ui::Window, private PageHost {
   std::unique_ptr<LinksAndDialling> links_;
   Printing printing_{seams_.openPrinter};
   std::unique_ptr<TCoolTrayIcon> tray_;
+  std::unique_ptr<DailyBackup> backup_;
   std::unique_ptr<TFormAbout> about_;
 
   std::map<Target, std::string> texts_;  // language texts that no control shows

@@ -163,6 +163,7 @@ void OrganiserStore::SaveHeader() {
 
 void OrganiserStore::SaveSections() {
   if (!DataModified) return;
+  if (BeforeSaveSections) BeforeSaveSections();
   ReplaceSections(*fs_, path_, [this](BufferedFileWriter& out) { WriteSections(out); });
   DataModified = false;
 }

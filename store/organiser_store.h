@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,6 +97,8 @@ class OrganiserStore {
 
   void SaveHeader();
   void SaveSections();
+  // Runs before SaveSections rewrites the file (the daily backup).
+  std::function<void()> BeforeSaveSections;
   void CloseStore();
 
   FileHeader Header() const;  // the header as SaveHeader writes it

@@ -111,6 +111,17 @@ bool MemoryFileSystem::MakeDirectory(const std::string& path) {
   return folders.insert(path).second;
 }
 
+std::vector<std::string> MemoryFileSystem::FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& [path, content] : files) {
+    if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+        path.find_first_of("\\/", folder.size()) == std::string::npos) {
+      names.push_back(path.substr(folder.size()));
+    }
+  }
+  return names;
+}
+
 void MemoryFileSystem::Put(const std::string& path, std::string content) {
   files[path] = std::make_shared<std::string>(std::move(content));
 }

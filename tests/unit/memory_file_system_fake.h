@@ -22,6 +22,7 @@ class MemoryFileSystem : public FileSystem {
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
   bool DirectoryExists(const std::string& path) override { return folders.count(path) != 0; }
   bool MakeDirectory(const std::string& path) override;
+  std::vector<std::string> FileNames(const std::string& folder) override;
   void Pause(int milliseconds) override { paused_ms += milliseconds; }
 
   void Put(const std::string& path, std::string content);

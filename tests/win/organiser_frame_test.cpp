@@ -209,6 +209,41 @@ TEST_F(OrganiserFrame, LanguageCommandSavesTheHeaderAndRedoesWhatFollowsTheLangu
   EXPECT_EQ(WindowText(main.ControlOf(Target::btnTodoDial)), L"&Marcar");
 }
 
+// One copy of the data file a day, as it stood before the day's first
+// rewrite; the newest fourteen stay. A copy that cannot be made is logged,
+// and the save goes on.
+TEST_F(OrganiserFrame, DailyBackupsKeepTheNewestFourteenAndNeverStopASave) {
+  const int32_t first = DayNumberFromDate({2026, 12, 20});
+  CalendarDate today{};
+  today_ = [&today] { return today; };
+  TTovikMain& main = Start();
+  const fs::path folder = fs::current_path() / "Backup";
+  auto rewrite = [&main](const std::string& note) {
+    main.Store().StoreNotePage(1, note);  // stored and saved
+  };
+  for (int day = 0; day < 16; ++day) {
+    today = DateFromDayNumber(first + day);
+    const std::string before = ReadBytes(DataFile());
+    rewrite("first rewrite of day " + std::to_string(day));
+    rewrite("second rewrite of day " + std::to_string(day));
+    EXPECT_EQ(ReadBytes(folder / DailyBackup::NameFor(today)), before) << day;
+  }
+  std::vector<std::string> kept;
+  for (const auto& entry : fs::directory_iterator(folder))
+    kept.push_back(entry.path().filename().string());
+  std::sort(kept.begin(), kept.end());
+  ASSERT_EQ(kept.size(), 14u);
+  EXPECT_EQ(kept.front(), DailyBackup::NameFor(DateFromDayNumber(first + 2)));
+
+  fs::remove_all(folder);
+  std::ofstream(folder) << "a file where the folder should be";
+  today = DateFromDayNumber(first + 16);
+  rewrite("saved without a backup");
+  EXPECT_NE(ReadBytes(DataFile()).find("saved without a backup"), std::string::npos);
+  EXPECT_NE(ReadBytes(fs::current_path() / "Tovik.log").find("Sender: DailyBackup"),
+            std::string::npos);
+}
+
 TEST_F(OrganiserFrame, FirstStartCreatesTheKeysAndShowsNavyWithWhite) {
   TTovikMain& main = Start();
   EXPECT_TRUE(KeyExists(kRunKey));

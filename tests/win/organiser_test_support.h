@@ -62,7 +62,11 @@ class CountingFileSystem : public Win32FileSystem {
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
     return std::make_unique<CountingFile>(Win32FileSystem::Open(path, mode), counts_);
   }
+  // Saves of the data file; its backups and exports are no saves.
   void Replace(const std::string& target, const std::string& replacement) override {
+    if (fs::path(Utf8ToWide(target)).filename() != L"Tovik.dat") {
+      return Win32FileSystem::Replace(target, replacement);
+    }
     ++counts_->sectionSaves;
     counts_->windowAliveAtSave = counts_->window != nullptr && IsWindow(counts_->window);
     Win32FileSystem::Replace(target, replacement);
@@ -200,6 +204,7 @@ class OrganiserWindowTest : public ::testing::Test {
       return std::make_unique<RecordingCanvas>(2000, 2000, printouts_.emplace_back());
     };
     seams.beep = beep_;
+    seams.today = today_;
     seams.notifyIcon = [this](DWORD message, NOTIFYICONDATAW* record) {
       return shell_.Call(message, *record);
     };
@@ -238,6 +243,7 @@ class OrganiserWindowTest : public ::testing::Test {
   std::deque<RecordingCanvas::Record> printouts_;
   bool printerCancels_ = false;
   FakeNotificationArea shell_;
+  std::function<CalendarDate()> today_;  // the local date when not given
 };
 
 }  // namespace tovik::testing

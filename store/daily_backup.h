@@ -1,0 +1,37 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "base/day_number.h"
+#include "base/file_system.h"
+
+namespace tovik {
+
+// Before the diary is first rewritten on a calendar day, the data file as it
+// stands is copied to <folder>Tovik-YYYY-MM-DD.dat; the newest kKept copies
+// stay, older ones go. A day whose copy exists (an earlier run) is not
+// copied again.
+class DailyBackup {
+ public:
+  static constexpr size_t kKept = 14;
+
+  DailyBackup(FileSystem& fs, std::string dataFilePath, std::string folder,
+              std::function<CalendarDate()> today);
+  // Throws IoError when the copy cannot be made; the save goes on all the
+  // same, so the caller reports it and carries on.
+  void BeforeSave();
+
+  static std::string NameFor(const CalendarDate& day);
+
+ private:
+  void RemoveOldest();
+
+  FileSystem& fs_;
+  std::string dataFilePath_;
+  std::string folder_;  // ends in a path separator
+  std::function<CalendarDate()> today_;
+  std::optional<CalendarDate> done_;  // the day whose copy exists
+};
+
+}  // namespace tovik
