@@ -470,7 +470,8 @@ void TTovikMain::OnPageChange() {
 }
 
 void TTovikMain::EnableFileItems(int page) {
-  for (const Command command : {Command::SaveDiary, Command::PrintDate, Command::PrintAll}) {
+  for (const Command command :
+       {Command::SaveDiary, Command::ExportICalendar, Command::PrintDate, Command::PrintAll}) {
     menu_.SetEnabled(command, IsFileItemEnabledOn(command, page));
   }
 }
@@ -519,11 +520,15 @@ void TTovikMain::OnCommand(Command command) {
     case Command::ResetColorsToWindowsDefaults:
       ResetColors();
       return;
-    // The export and the printed calendar read the store: what was just
+    // The exports and the printed calendar read the store: what was just
     // typed is stored first.
     case Command::SaveDiary:
       focus_->CommitActiveControl();
       printing_.ExportDiary(*this);
+      return;
+    case Command::ExportICalendar:
+      focus_->CommitActiveControl();
+      printing_.ExportICalendar(*this);
       return;
     case Command::PrintDate:
       printing_.PrintDayNotes(*this);

@@ -13,6 +13,7 @@ constexpr MenuItemSpec kSeparator{};
 
 constexpr std::array kFileItems{
     MenuItemSpec{Command::SaveDiary, Target::miSaveDiary, K::Command, "Ctrl+S"},
+    MenuItemSpec{Command::ExportICalendar, Target::miExportICalendar, K::Command},
     MenuItemSpec{Command::PrintDate, Target::miPrintDate, K::Command, "Ctrl+P"},
     MenuItemSpec{Command::PrintAll, Target::miPrintAll, K::Command},
     kSeparator,
@@ -130,7 +131,7 @@ Command LanguageCommand(Language language) {
 
 bool IsFileItemEnabledOn(Command command, int page) {
   if (page == 0) return true;
-  return page == 1 && command == Command::PrintAll;
+  return page == 1 && (command == Command::PrintAll || command == Command::ExportICalendar);
 }
 
 }  // namespace tovik

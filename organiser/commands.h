@@ -18,6 +18,7 @@ enum class Command : int {
   PrintDate,
   PrintAll,
   Exit,
+  ExportICalendar,
   // Lingua: LanguageId 1..8 in menu order
   LanDanish = 111,
   LanEnglish,
@@ -85,9 +86,10 @@ Command CommandFromId(int id);
 std::optional<Language> LanguageOfCommand(Command command);
 Command LanguageCommand(Language language);
 
-// The File menu's three items when the user picks a page of pgcTop (0 the
+// The File menu's four items when the user picks a page of pgcTop (0 the
 // calendar page, 1 the events, 2 the notes): all on the calendar page, only
-// the whole printout on the events page, none on the notes page.
+// the whole printout and the calendar file on the events page, none on the
+// notes page.
 bool IsFileItemEnabledOn(Command command, int page);
 
 }  // namespace tovik

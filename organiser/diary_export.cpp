@@ -19,11 +19,10 @@ std::string_view DiaryFileName(Language language) {
 }
 
 // Day after day, the first slot in slot order with the smallest day above
-// the last one written, starting above day 1. A stable sort gives the same
+// the last one taken, starting above day 1. A stable sort gives the same
 // order without a walk over every slot for every day, which a table grown to
 // 65535 slots could not afford.
-void WriteDiaryText(BufferedFileWriter& out, const std::vector<AppointmentEntry>& slots,
-                    const DiaryDateText& dateText) {
+std::vector<const AppointmentEntry*> DiaryDays(const std::vector<AppointmentEntry>& slots) {
   std::vector<const AppointmentEntry*> order;
   order.reserve(slots.size());
   for (const AppointmentEntry& slot : slots) {
@@ -32,11 +31,19 @@ void WriteDiaryText(BufferedFileWriter& out, const std::vector<AppointmentEntry>
   std::stable_sort(
       order.begin(), order.end(),
       [](const AppointmentEntry* a, const AppointmentEntry* b) { return a->Day < b->Day; });
+  std::vector<const AppointmentEntry*> days;
   uint16_t last = 1;
   for (const AppointmentEntry* slot : order) {
     if (slot->Day == last) continue;
     last = slot->Day;
-    if (slot->Length() <= 0) continue;
+    if (slot->Length() > 0) days.push_back(slot);
+  }
+  return days;
+}
+
+void WriteDiaryText(BufferedFileWriter& out, const std::vector<AppointmentEntry>& slots,
+                    const DiaryDateText& dateText) {
+  for (const AppointmentEntry* slot : DiaryDays(slots)) {
     out.Append(dateText(slot->Day));
     out.Append("\r\n");
     out.Append(TextOf(slot->Text));

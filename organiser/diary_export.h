@@ -14,6 +14,10 @@ namespace tovik {
 // Russian); English's for a number that is no language.
 std::string_view DiaryFileName(Language language);
 
+// The diary's days in date order, each its first slot in slot order; days
+// up to 1 and days whose first slot is empty are left out.
+std::vector<const AppointmentEntry*> DiaryDays(const std::vector<AppointmentEntry>& slots);
+
 // The day's date as the export writes it, in the bytes of the file.
 using DiaryDateText = std::function<std::string(int32_t day)>;
 

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <cstdio>
 #include <stdexcept>
 
 #include "base/file_system_win.h"
@@ -11,6 +12,7 @@
 #include "calendar/week_number.h"
 #include "organiser/TovikMain_win.h"
 #include "organiser/diary_export.h"
+#include "organiser/icalendar_export.h"
 #include "ui/gdi_win.h"
 
 namespace tovik {
@@ -128,6 +130,28 @@ std::vector<std::string> ShownLines(HWND box) {
   return lines;
 }
 
+// Today on the user's clock.
+CalendarDate LocalToday() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay};
+}
+
+// The exports write their file beside the earlier one, which it then
+// replaces, so a failed export leaves that one whole; the user is told, and
+// the log keeps the reason. Success shows nothing.
+void ExportTo(TTovikMain& main, Target item, Target failureText, const std::string& path,
+              const std::function<void(FileSystem& fs)>& write) {
+  Win32FileSystem fs;
+  try {
+    write(fs);
+  } catch (const IoError& e) {
+    main.Log().Log(
+        {.Sender = std::string(TargetName(item)), .Error = DescribeError(e), .Message = path});
+    main.ShowMessage(Utf8ToWide(main.LanguageText(failureText) + "\n\n" + path + "\n" + e.what()));
+  }
+}
+
 }  // namespace
 
 // A cancelled dialog prints nothing; without a printer the dialog has
@@ -144,22 +168,32 @@ std::unique_ptr<PrintCanvas> OpenChosenPrinter(HWND owner) {
   return std::make_unique<PrinterCanvas>(dialog.hDC, kDocumentName);
 }
 
-// The file is written beside the earlier export and then takes its place,
-// so a failed export leaves that one whole; the user is told, and the log
-// keeps the reason. Success shows nothing.
 void Printing::ExportDiary(TTovikMain& main) {
   OrganiserStore& store = main.Store();
   const std::string path = main.Location().DataRoot + std::string(DiaryFileName(store.LanguageId));
-  Win32FileSystem fs;
-  try {
+  ExportTo(main, Target::miSaveDiary, Target::MsgExportFailed, path, [&](FileSystem& fs) {
     tovik::ExportDiary(fs, path, store.AppointmentSlots, [&main](int32_t day) {
       return WideToAnsi(Utf8ToWide(FormatDate(main.Dates(), DateFromDayNumber(day), "ddddd")));
     });
-  } catch (const IoError& e) {
-    main.Log().Log({.Sender = "miSaveDiary", .Error = DescribeError(e), .Message = path});
-    main.ShowMessage(
-        Utf8ToWide(main.LanguageText(Target::MsgExportFailed) + "\n\n" + path + "\n" + e.what()));
-  }
+  });
+}
+
+// The stored texts are in the ANSI code page; the calendar file is UTF-8.
+void Printing::ExportICalendar(TTovikMain& main) {
+  const OrganiserStore& store = main.Store();
+  const std::string path = main.Location().DataRoot + std::string(kICalendarFileName);
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02dT%02d%02d%02dZ", utc.wYear, utc.wMonth, utc.wDay,
+                utc.wHour, utc.wMinute, utc.wSecond);
+  const ICalendarSource source{.Slots = store.AppointmentSlots,
+                               .Events = store.EventSlots,
+                               .Today = DayNumberFromDate(LocalToday()),
+                               .Stamp = stamp,
+                               .ToUtf8 = StoredToUtf8};
+  ExportTo(main, Target::miExportICalendar, Target::MsgICalendarExportFailed, path,
+           [&](FileSystem& fs) { tovik::ExportICalendar(fs, path, source); });
 }
 
 void Printing::PrintDayNotes(TTovikMain& main) {
@@ -189,9 +223,7 @@ void Printing::PrintDayNotes(TTovikMain& main) {
 void Printing::PrintCalendar(TTovikMain& main) {
   const std::unique_ptr<PrintCanvas> canvas = openPrinter_(main.hwnd());
   if (!canvas) return;
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  const CalendarDate today{now.wYear, now.wMonth, now.wDay};
+  const CalendarDate today = LocalToday();
   const OrganiserStore& store = main.Store();
   DateFormatter& dates = main.Dates();
   const int startOfWeek = main.Appointments().Calendar().StartOfWeek();

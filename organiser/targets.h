@@ -52,6 +52,7 @@ enum class TargetOwner {
   X(memTodoNotes, NotesPage) \
   X(miFile, Menu) \
   X(miSaveDiary, Menu) \
+  X(miExportICalendar, Menu) \
   X(miPrintDate, Menu) \
   X(miPrintAll, Menu) \
   X(miExit, Menu) \
@@ -92,7 +93,8 @@ enum class TargetOwner {
   X(PrintColumnCaption, Texts) \
   X(PrintPageLabel, Texts) \
   X(MsgTextTooLong, Texts) \
-  X(MsgExportFailed, Texts)
+  X(MsgExportFailed, Texts) \
+  X(MsgICalendarExportFailed, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,

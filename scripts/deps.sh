@@ -8,6 +8,7 @@ packages=(
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
   googletest libbenchmark-dev hyperfine python3
   cups printer-driver-cups-pdf poppler-utils
+  calcurse python3-icalendar
 )
 
 missing=()

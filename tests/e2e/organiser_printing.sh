@@ -106,8 +106,8 @@ LC_ALL=en_US.UTF-8 wine ./Tovik.exe &
 window=$(e2e_wait_window '^Tovik$')
 xdotool windowfocus --sync "$window"
 
-# The calendar through the File menu's third item.
-print_with F10 Down Down Down Return
+# The calendar through the File menu's fourth item.
+print_with F10 Down Down Down Down Return
 calendar_pdf=$(next_pdf)
 print_with ctrl+p
 day_pdf=$(next_pdf "$calendar_pdf")

@@ -2,7 +2,7 @@
 """Writes a Tovik.dat for the reminder's end-to-end run, dated from the real
 date of the run, and the texts the reminder must show for it.
 
-Usage: reminder_data.py FOLDER {due|nothing} LANGUAGE LOCALE LOOKAHEAD
+Usage: reminder_data.py FOLDER {due|nothing|calendar} LANGUAGE LOCALE LOOKAHEAD
 Writes FOLDER/Tovik.dat and, for "due", FOLDER/expected/<control>.txt (UTF-8).
 """
 import datetime
@@ -62,6 +62,23 @@ def build(kind, language, today, look_ahead):
         ]
         notes = ["Shop" + CRLF + "$milk" + CRLF + "$bread", "", " x" + CRLF + "$call Bob",
                  "Plans" + CRLF + "no marks $here"] + [""] * 4
+    elif kind == "calendar":
+        # For the calendar file: texts to escape and to fold, and events on
+        # days that short months lack.
+        appointments = [
+            (t(0), "Dentist, 9:00" + CRLF + "bring the card; ask about \\Ærø"),
+            (t(-3), "Past day"),
+            (t(0), "Second slot of the day"),
+            (t(5), "Long " + "å" * 80),
+        ]
+        events = [
+            (14, sunday_first_weekday(t(2)), "Choir"),
+            (13, 31, "Pay the rent"),
+            (13, 30, "Water the plants"),
+            (2, 29, "Leap birthday"),
+            (t(10).month, t(10).day, "Mum's birthday"),
+        ]
+        notes = [""] * 8
     else:
         appointments = [(t(-1), "Yesterday's meeting"), (t(look_ahead + 2), "Too far")]
         events = [(14, sunday_first_weekday(t(1)), "Choir")]

@@ -107,13 +107,15 @@ TEST_F(OrganiserFrame, WindowHasTheDesignedFrameAndPanels) {
 TEST_F(OrganiserFrame, MenuShowsShortcutsWithEveryItemEnabledAtStart) {
   const MainMenuBar& menu = Start().Menu();
   EXPECT_EQ(menu.Caption(Command::SaveDiary), L"Save the Diary as Diary.txt\tCtrl+S");
+  EXPECT_EQ(menu.Caption(Command::ExportICalendar), L"Export the Calendar as Tovik.ics");
   EXPECT_EQ(menu.Caption(Command::PrintDate), L"Print Appointments on Selected Day...\tCtrl+P");
   EXPECT_EQ(menu.Caption(Command::WhatIs), L"What Is..\tShift+F1");
   EXPECT_EQ(menu.Caption(Command::ExtendLookAheadDays), L"Extended \"Look Ahead\" in CheckTovik");
   EXPECT_EQ(menu.Caption(Command::LanRussian), L"\u0420\u0443\u0441\u0441\u043a\u0438\u0439");
-  for (Command command : {Command::SaveDiary, Command::PrintDate, Command::PrintAll, Command::Exit,
-                          Command::LanEnglish, Command::BackgroundColor, Command::WeekOneFourDays,
-                          Command::Contents, Command::About}) {
+  for (Command command :
+       {Command::SaveDiary, Command::ExportICalendar, Command::PrintDate, Command::PrintAll,
+        Command::Exit, Command::LanEnglish, Command::BackgroundColor, Command::WeekOneFourDays,
+        Command::Contents, Command::About}) {
     EXPECT_TRUE(menu.IsEnabled(command));
   }
 }
