@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,6 +44,14 @@ enum class OpenMode {
   CreateAlways,       // replaces whatever is there
 };
 
+// What tells one version of a file from another: its size and the time of
+// its last write.
+struct FileStamp {
+  uint64_t Size = 0;
+  uint64_t WriteTime = 0;
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 // The file operations the core needs from the platform. Paths are UTF-8.
 class FileSystem {
  public:
@@ -57,6 +66,8 @@ class FileSystem {
   // The names of the files (not folders) in a folder; none when it cannot
   // be read.
   virtual std::vector<std::string> FileNames(const std::string& folder) = 0;
+  // Nothing when the file is not there.
+  virtual std::optional<FileStamp> StampOf(const std::string& path) = 0;
   virtual void Pause(int milliseconds) = 0;
 };
 

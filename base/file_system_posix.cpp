@@ -115,6 +115,14 @@ std::vector<std::string> PosixFileSystem::FileNames(const std::string& folder) {
   return names;
 }
 
+std::optional<FileStamp> PosixFileSystem::StampOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileStamp{static_cast<uint64_t>(st.st_size),
+                   static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
+                       static_cast<uint64_t>(st.st_mtim.tv_nsec)};
+}
+
 void PosixFileSystem::Pause(int milliseconds) {
   std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

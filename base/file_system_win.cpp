@@ -143,6 +143,16 @@ std::vector<std::string> Win32FileSystem::FileNames(const std::string& folder) {
   return names;
 }
 
+std::optional<FileStamp> Win32FileSystem::StampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data)) {
+    return std::nullopt;
+  }
+  return FileStamp{
+      (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
+      (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime};
+}
+
 void Win32FileSystem::Pause(int milliseconds) {
   Sleep(static_cast<DWORD>(milliseconds));
 }

@@ -15,6 +15,7 @@ class Win32FileSystem : public FileSystem {
   bool DirectoryExists(const std::string& path) override;
   bool MakeDirectory(const std::string& path) override;
   std::vector<std::string> FileNames(const std::string& folder) override;
+  std::optional<FileStamp> StampOf(const std::string& path) override;
   void Pause(int milliseconds) override;
 };
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <utility>
 
 #include "base/day_number.h"
@@ -30,6 +31,8 @@ constexpr int kTabHeight = 20;
 constexpr int kExitButtonId = static_cast<int>(Command::ExitButton);
 // Posted to itself once the window first shows.
 constexpr UINT kMsgFinishStart = WM_APP + 1;
+// Posted when the user takes another program's version of the data file.
+constexpr UINT kMsgReloadStore = WM_APP + 2;
 
 // The window rectangle whose client area has the designed size, centred on
 // the screen.
@@ -303,6 +306,10 @@ void TTovikMain::KeepDailyBackups() {
   }
   backup_ = std::make_unique<DailyBackup>(*seams_.fileSystem, location_.DataFilePath,
                                           location_.DataRoot + "Backup\\", std::move(today));
+  HookStore();
+}
+
+void TTovikMain::HookStore() {
   store_->BeforeSaveSections = [this] {
     try {
       backup_->BeforeSave();
@@ -310,6 +317,49 @@ void TTovikMain::KeepDailyBackups() {
       log_.Log({.Sender = "DailyBackup", .Error = DescribeError(e), .Message = e.what()});
     }
   };
+  store_->ConfirmOverwrite = [this] { return OnDataFileChangedElsewhere(); };
+}
+
+// Another program wrote the data file after this one read or saved it. Its
+// version is copied into the backup folder whatever the user answers; then
+// the user keeps their changes (written over it) or takes the other version
+// (loaded once the save that asked has returned). Saves that come while the
+// question is open or the reload is pending write nothing.
+bool TTovikMain::OnDataFileChangedElsewhere() {
+  if (askingAboutChange_ || reloadPending_) return false;
+  const LocalDateTime now = Win32StorePlatform().Now();
+  char name[48];
+  std::snprintf(name, sizeof name, "Tovik-changed-%04d-%02d-%02d-%02d%02d%02d.dat", now.Year,
+                now.Month, now.Day, now.Hour, now.Minute, now.Second);
+  try {
+    backup_->CopyAs(name);
+  } catch (const IoError& e) {
+    log_.Log({.Sender = "DailyBackup", .Error = DescribeError(e), .Message = e.what()});
+  }
+  askingAboutChange_ = true;
+  const bool keepMine =
+      seams_.keepMyChanges
+          ? seams_.keepMyChanges()
+          : MessageBoxW(hwnd(), Utf8ToWide(LanguageText(Target::MsgChangedOnDisk)).c_str(), kTitle,
+                        MB_YESNO | MB_ICONWARNING) == IDYES;
+  askingAboutChange_ = false;
+  if (keepMine) return true;
+  reloadPending_ = true;
+  PostMessageW(hwnd(), kMsgReloadStore, 0, 0);
+  return false;
+}
+
+// The other program's file replaces the store; the window shows it as it
+// does after an activation, but without committing the editors, whose text
+// is the version the user let go.
+void TTovikMain::ReloadStore() {
+  reloadPending_ = false;
+  Win32StorePlatform storePlatform;
+  store_ = std::make_unique<OrganiserStore>(
+      LoadStore(location_.DataFilePath, *seams_.fileSystem, storePlatform));
+  HookStore();
+  ApplyLanguage();
+  ShowTheStore();
 }
 
 // The creation steps, in the order each relies on the one before.
@@ -346,6 +396,10 @@ bool TTovikMain::RunCreationSteps() {
 void TTovikMain::RunActivationSteps() {
   focus_->CommitActiveControl();
   activated_ = true;
+  ShowTheStore();
+}
+
+void TTovikMain::ShowTheStore() {
   appointments_->RunActivationSteps();
   if (events_) events_->RunActivationSteps();
   if (notes_) notes_->RunActivationSteps();
@@ -451,6 +505,13 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       OnDestroy();
+      return 0;
+    case kMsgReloadStore:
+      try {
+        ReloadStore();
+      } catch (...) {
+        HandleUnhandledError("TTovikMain");
+      }
       return 0;
     case kMsgFinishStart:
       FinishStart();

@@ -67,6 +67,9 @@ class TTovikMain : public ui::Window, private PageHost {
     std::function<void()> beep;            // the system's default sound when null
     NotifyIconCall notifyIcon;             // the shell's notification area when null
     std::function<CalendarDate()> today;   // the local date when null
+    // Keeps the user's changes over another program's (true) or takes that
+    // program's file (false); asks the user when null.
+    std::function<bool()> keepMyChanges;
   };
 
   // The start-up sequence up to the message loop: the window is created (its
@@ -140,6 +143,8 @@ class TTovikMain : public ui::Window, private PageHost {
   void CopyDialCaption();
   bool RunCreationSteps();
   void RunActivationSteps();
+  // The activation steps after the commit: the pages filled from the store.
+  void ShowTheStore();
   void OnActivate(WPARAM wParam, LPARAM lParam);
   void OnClose();
   void OnDestroy();
@@ -157,6 +162,9 @@ class TTovikMain : public ui::Window, private PageHost {
   // The option that keeps the icon in the notification area drives the icon.
   void ApplyTrayOption();
   void KeepDailyBackups();
+  void HookStore();
+  bool OnDataFileChangedElsewhere();
+  void ReloadStore();
   void ToggleFromTray();
   void ShowRegistryTicks();
   void ChooseColor(ColorDialogKind kind);
@@ -214,6 +222,8 @@ class TTovikMain : public ui::Window, private PageHost {
   std::map<Target, std::string> texts_;  // language texts that no control shows
   bool lineOpen_ = false;
   bool activated_ = false;
+  bool askingAboutChange_ = false;
+  bool reloadPending_ = false;
   bool contextHelpMode_ = false;
   std::array<COLORREF, 16> customBackgrounds_{};
   std::array<COLORREF, 16> customFontColors_{};

@@ -40,14 +40,18 @@ constexpr std::optional<Language> LanguageCoded(std::string_view code) {
   return std::nullopt;
 }
 
-// Text in double quotes, with a quote or a backslash inside written \" or \\.
+// Text in double quotes, with a quote, a backslash or a line break inside
+// written \", \\ or \n.
 constexpr bool IsQuoted(std::string_view quoted) {
   if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') return false;
   for (size_t i = 1; i + 1 < quoted.size(); ++i) {
     if (quoted[i] == '"') return false;
     if (quoted[i] == '\\') {
       ++i;
-      if (i + 1 == quoted.size() || (quoted[i] != '"' && quoted[i] != '\\')) return false;
+      if (i + 1 == quoted.size() ||
+          std::string_view("\"\\n").find(quoted[i]) == std::string_view::npos) {
+        return false;
+      }
     }
   }
   return true;
@@ -56,8 +60,12 @@ constexpr bool IsQuoted(std::string_view quoted) {
 std::string Unquoted(std::string_view quoted) {
   std::string text;
   for (size_t i = 1; i + 1 < quoted.size(); ++i) {
-    if (quoted[i] == '\\') ++i;
-    text += quoted[i];
+    if (quoted[i] == '\\') {
+      ++i;
+      text += quoted[i] == 'n' ? '\n' : quoted[i];
+    } else {
+      text += quoted[i];
+    }
   }
   return text;
 }

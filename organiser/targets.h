@@ -94,7 +94,8 @@ enum class TargetOwner {
   X(PrintPageLabel, Texts) \
   X(MsgTextTooLong, Texts) \
   X(MsgExportFailed, Texts) \
-  X(MsgICalendarExportFailed, Texts)
+  X(MsgICalendarExportFailed, Texts) \
+  X(MsgChangedOnDisk, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,

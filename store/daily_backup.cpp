@@ -42,17 +42,19 @@ std::string DailyBackup::NameFor(const CalendarDate& day) {
 void DailyBackup::BeforeSave() {
   const CalendarDate today = today_();
   if (done_ == today) return;
-  const std::string path = folder_ + NameFor(today);
-  if (!fs_.FileExists(path)) {
-    if (!fs_.FileExists(dataFilePath_)) return;  // nothing saved yet to keep
-    const std::string bytes = ReadWholeFile(*fs_.Open(dataFilePath_, OpenMode::ExistingRead));
-    if (!fs_.DirectoryExists(folder_) && !fs_.MakeDirectory(folder_)) {
-      throw IoError("The backup folder " + folder_ + " cannot be made");
-    }
-    ReplaceFileContent(fs_, path, [&bytes](BufferedFileWriter& out) { out.Append(bytes); });
+  if (!fs_.FileExists(folder_ + NameFor(today)) && fs_.FileExists(dataFilePath_)) {
+    CopyAs(NameFor(today));
     RemoveOldest();
   }
   done_ = today;
+}
+
+void DailyBackup::CopyAs(const std::string& name) {
+  const std::string bytes = ReadWholeFile(*fs_.Open(dataFilePath_, OpenMode::ExistingRead));
+  if (!fs_.DirectoryExists(folder_) && !fs_.MakeDirectory(folder_)) {
+    throw IoError("The backup folder " + folder_ + " cannot be made");
+  }
+  ReplaceFileContent(fs_, folder_ + name, [&bytes](BufferedFileWriter& out) { out.Append(bytes); });
 }
 
 void DailyBackup::RemoveOldest() {

@@ -22,6 +22,9 @@ class DailyBackup {
   // same, so the caller reports it and carries on.
   void BeforeSave();
 
+  // Copies the data file as it is on disk into the folder under that name.
+  void CopyAs(const std::string& name);
+
   static std::string NameFor(const CalendarDate& day);
 
  private:

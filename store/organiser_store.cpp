@@ -158,14 +158,26 @@ void OrganiserStore::SaveHeader() {
   WeekStartDay = static_cast<WeekStart>(static_cast<int32_t>(WeekStartDay) & 0x03);
   FirstWeekRule &= 0x03;
   PreservedBits &= 0x1F;
+  if (!MayWrite()) return;
   WriteHeaderInPlace(*fs_, path_, Header());
+  RememberFileStamp();
 }
 
 void OrganiserStore::SaveSections() {
-  if (!DataModified) return;
+  if (!DataModified || !MayWrite()) return;
   if (BeforeSaveSections) BeforeSaveSections();
   ReplaceSections(*fs_, path_, [this](BufferedFileWriter& out) { WriteSections(out); });
   DataModified = false;
+  RememberFileStamp();
+}
+
+void OrganiserStore::RememberFileStamp() {
+  stamp_ = fs_->StampOf(path_);
+}
+
+bool OrganiserStore::MayWrite() {
+  if (!ConfirmOverwrite || !stamp_ || fs_->StampOf(path_) == stamp_) return true;
+  return ConfirmOverwrite();
 }
 
 void OrganiserStore::CloseStore() {

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,6 +100,12 @@ class OrganiserStore {
   void SaveSections();
   // Runs before SaveSections rewrites the file (the daily backup).
   std::function<void()> BeforeSaveSections;
+  // Asked before a write when the file on disk is no longer the one this
+  // store last loaded or saved (another program changed it): true writes
+  // over it, false leaves it as it is.
+  std::function<bool()> ConfirmOverwrite;
+  // Takes the file as it is on disk now as this store's own.
+  void RememberFileStamp();
   void CloseStore();
 
   FileHeader Header() const;  // the header as SaveHeader writes it
@@ -110,7 +117,10 @@ class OrganiserStore {
   void DecodeSections(const SharedBytes& bytes, size_t offset);
 
  private:
+  bool MayWrite();
+
   FileSystem* fs_;
+  std::optional<FileStamp> stamp_;
   std::string path_;
   SharedBytes loaded_;
 };

@@ -226,6 +226,7 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
 
   // A file just created, or one that could not be opened, has no records.
   if (bytes.size > kSectionsOffset) store.DecodeSections(bytes, kSectionsOffset);
+  store.RememberFileStamp();
   return store;
 }
 

@@ -122,6 +122,13 @@ std::vector<std::string> MemoryFileSystem::FileNames(const std::string& folder) 
   return names;
 }
 
+// Memory files carry no times: their size tells them apart.
+std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
+  const auto file = files.find(path);
+  if (file == files.end()) return std::nullopt;
+  return FileStamp{file->second->size(), 0};
+}
+
 void MemoryFileSystem::Put(const std::string& path, std::string content) {
   files[path] = std::make_shared<std::string>(std::move(content));
 }

@@ -23,6 +23,7 @@ class MemoryFileSystem : public FileSystem {
   bool DirectoryExists(const std::string& path) override { return folders.count(path) != 0; }
   bool MakeDirectory(const std::string& path) override;
   std::vector<std::string> FileNames(const std::string& folder) override;
+  std::optional<FileStamp> StampOf(const std::string& path) override;
   void Pause(int milliseconds) override { paused_ms += milliseconds; }
 
   void Put(const std::string& path, std::string content);

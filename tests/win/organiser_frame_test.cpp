@@ -3,6 +3,8 @@
 // help and the About box. Each test starts the real main window from the
 // test's own empty program folder, where Tovik.dat and Tovik.log are written.
 #include "organiser/help_topics.h"
+#include "store/store_file.h"
+#include "store/store_platform_win.h"
 #include "tests/win/organiser_test_support.h"
 
 namespace tovik {
@@ -244,6 +246,49 @@ TEST_F(OrganiserFrame, DailyBackupsKeepTheNewestFourteenAndNeverStopASave) {
   EXPECT_NE(ReadBytes(DataFile()).find("saved without a backup"), std::string::npos);
   EXPECT_NE(ReadBytes(fs::current_path() / "Tovik.log").find("Sender: DailyBackup"),
             std::string::npos);
+}
+
+// A file that another program changed is never written over unasked, and
+// its version is kept in the backup folder whatever the answer: keeping
+// ours writes over it, taking theirs loads it.
+TEST_F(OrganiserFrame, FileChangedByAnotherProgramIsKeptAndTheUserDecides) {
+  std::vector<bool> answers{true, false};
+  size_t asked = 0;
+  keepMyChanges_ = [&] { return answers.at(asked++); };
+  TTovikMain& main = Start();
+  auto otherProgramWrites = [](const std::string& note) {
+    Win32FileSystem fs;
+    Win32StorePlatform platform;
+    LoadStore(DataFile().string(), fs, platform).StoreNotePage(1, note);
+  };
+  auto changedCopies = [] {
+    std::vector<std::string> copies;
+    for (const auto& entry : fs::directory_iterator(fs::current_path() / "Backup")) {
+      if (entry.path().filename().string().rfind("Tovik-changed-", 0) == 0) {
+        copies.push_back(ReadBytes(entry.path()));
+      }
+    }
+    return copies;
+  };
+  main.Store().StoreNotePage(1, "mine");
+  otherProgramWrites("theirs");
+  main.Store().StoreNotePage(2, "mine again");
+  EXPECT_EQ(asked, 1u);
+  EXPECT_NE(ReadBytes(DataFile()).find("mine again"), std::string::npos);
+  EXPECT_EQ(ReadBytes(DataFile()).find("theirs"), std::string::npos);
+  ASSERT_EQ(changedCopies().size(), 1u);
+  EXPECT_NE(changedCopies()[0].find("theirs"), std::string::npos);
+  main.Store().StoreNotePage(3, "our own file again");
+  EXPECT_EQ(asked, 1u);
+
+  otherProgramWrites("theirs once more");
+  main.Store().StoreNotePage(2, "dropped");
+  Pump();  // the reload
+  EXPECT_EQ(asked, 2u);
+  const std::string file = ReadBytes(DataFile());
+  EXPECT_NE(file.find("theirs once more"), std::string::npos);
+  EXPECT_EQ(file.find("dropped"), std::string::npos);
+  EXPECT_EQ(main.Store().NotePages[0].Text, std::string("theirs once more", 17));
 }
 
 TEST_F(OrganiserFrame, FirstStartCreatesTheKeysAndShowsNavyWithWhite) {

@@ -178,6 +178,7 @@ class OrganiserWindowTest : public ::testing::Test {
   void SetUp() override {
     fs::remove(DataFile());
     fs::remove(fs::current_path() / "Tovik.log");
+    fs::remove_all(fs::current_path() / "Backup");
     DeleteRegistryOptions();
   }
   void TearDown() override {
@@ -205,6 +206,7 @@ class OrganiserWindowTest : public ::testing::Test {
     };
     seams.beep = beep_;
     seams.today = today_;
+    seams.keepMyChanges = keepMyChanges_;
     seams.notifyIcon = [this](DWORD message, NOTIFYICONDATAW* record) {
       return shell_.Call(message, *record);
     };
@@ -244,6 +246,8 @@ class OrganiserWindowTest : public ::testing::Test {
   bool printerCancels_ = false;
   FakeNotificationArea shell_;
   std::function<CalendarDate()> today_;  // the local date when not given
+  // The answer when another program changed the data file: keep ours.
+  std::function<bool()> keepMyChanges_ = [] { return true; };
 };
 
 }  // namespace tovik::testing
