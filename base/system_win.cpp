@@ -29,4 +29,15 @@ std::string ExecutablePath() {
   }
 }
 
+LocalDateTime LocalNow() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+CalendarDate LocalToday() {
+  const LocalDateTime now = LocalNow();
+  return {now.Year, now.Month, now.Day};
+}
+
 }  // namespace tovik

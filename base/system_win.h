@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
 
+#include "base/day_number.h"
+#include "base/local_date_time.h"
+
 namespace tovik {
 
 // The system's text for an error code, without the line break it ends with;
@@ -9,5 +12,9 @@ std::string SystemErrorText(unsigned long code);
 
 // The full path of the running executable, as UTF-8.
 std::string ExecutablePath();
+
+// Now and today on the user's clock.
+LocalDateTime LocalNow();
+CalendarDate LocalToday();
 
 }  // namespace tovik

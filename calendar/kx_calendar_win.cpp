@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/system_win.h"
 #include "ui/fonts_win.h"
 
 namespace tovik {
@@ -11,9 +12,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"TkxCalendar";
 
 double Today() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  return DayNumberFromDate(now.wYear, now.wMonth, now.wDay);
+  return DayNumberFromDate(LocalToday());
 }
 
 // LOCALE_SABBREVDAYNAME1 is Monday; weekday 0 is Sunday.

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstdio>
 #include <utility>
 
 #include "base/day_number.h"
@@ -297,15 +296,9 @@ TFormAbout& TTovikMain::About() {
 // that cannot be made is logged; the save goes on, for the typing matters
 // more than the copy.
 void TTovikMain::KeepDailyBackups() {
-  std::function<CalendarDate()> today = seams_.today;
-  if (!today) {
-    today = [] {
-      const LocalDateTime now = Win32StorePlatform().Now();
-      return CalendarDate{now.Year, now.Month, now.Day};
-    };
-  }
   backup_ = std::make_unique<DailyBackup>(*seams_.fileSystem, location_.DataFilePath,
-                                          location_.DataRoot + "Backup\\", std::move(today));
+                                          location_.DataRoot + "Backup\\",
+                                          seams_.today ? seams_.today : LocalToday);
   HookStore();
 }
 
@@ -327,12 +320,8 @@ void TTovikMain::HookStore() {
 // question is open or the reload is pending write nothing.
 bool TTovikMain::OnDataFileChangedElsewhere() {
   if (askingAboutChange_ || reloadPending_) return false;
-  const LocalDateTime now = Win32StorePlatform().Now();
-  char name[48];
-  std::snprintf(name, sizeof name, "Tovik-changed-%04d-%02d-%02d-%02d%02d%02d.dat", now.Year,
-                now.Month, now.Day, now.Hour, now.Minute, now.Second);
   try {
-    backup_->CopyAs(name);
+    backup_->CopyAs(DailyBackup::ChangedNameFor(LocalNow()));
   } catch (const IoError& e) {
     log_.Log({.Sender = "DailyBackup", .Error = DescribeError(e), .Message = e.what()});
   }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "base/system_win.h"
 #include "base/wide_text_win.h"
 #include "calendar/date_format.h"
 #include "calendar/day_marks.h"
@@ -184,9 +185,7 @@ void AppointmentsPage::memAppDiaryExit() {
 
 void AppointmentsPage::btnTodayClick() {
   SetFocus(btnToday_);
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  GoToDate({now.wYear, now.wMonth, now.wDay});
+  GoToDate(LocalToday());
   SetFocus(memAppDiary_);
 }
 

@@ -130,13 +130,6 @@ std::vector<std::string> ShownLines(HWND box) {
   return lines;
 }
 
-// Today on the user's clock.
-CalendarDate LocalToday() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  return {now.wYear, now.wMonth, now.wDay};
-}
-
 // The exports write their file beside the earlier one, which it then
 // replaces, so a failed export leaves that one whole; the user is told, and
 // the log keeps the reason. Success shows nothing.

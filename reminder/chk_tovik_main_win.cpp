@@ -116,9 +116,7 @@ bool TChkTovikMain::Create() {
   Win32DataLocationPlatform shell(kReminderTitle);
   const DataLocation location = ResolveDataLocation(ExecutablePath(), files, shell);
   selection.DataRoot = location.DataRoot;
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  selection.Today = DayNumberFromDate(now.wYear, now.wMonth, now.wDay);
+  selection.Today = DayNumberFromDate(LocalToday());
   auto data =
       ReadAndSelect(files, location.DataFilePath, {selection.Today, selection.LookAheadDays});
   if (!data) return false;  // no data file: end silently

@@ -39,6 +39,13 @@ std::string DailyBackup::NameFor(const CalendarDate& day) {
   return name;
 }
 
+std::string DailyBackup::ChangedNameFor(const LocalDateTime& now) {
+  char name[48];
+  std::snprintf(name, sizeof name, "Tovik-changed-%04d-%02d-%02d-%02d%02d%02d.dat", now.Year,
+                now.Month, now.Day, now.Hour, now.Minute, now.Second);
+  return name;
+}
+
 void DailyBackup::BeforeSave() {
   const CalendarDate today = today_();
   if (done_ == today) return;

@@ -5,6 +5,7 @@
 
 #include "base/day_number.h"
 #include "base/file_system.h"
+#include "base/local_date_time.h"
 
 namespace tovik {
 
@@ -26,6 +27,8 @@ class DailyBackup {
   void CopyAs(const std::string& name);
 
   static std::string NameFor(const CalendarDate& day);
+  // The name of another program's version, kept when it changed the file.
+  static std::string ChangedNameFor(const LocalDateTime& now);
 
  private:
   void RemoveOldest();

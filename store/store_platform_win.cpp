@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "base/system_win.h"
 #include "base/wide_text_win.h"
 
 namespace tovik {
@@ -18,9 +19,7 @@ std::string LocaleValue(LCTYPE type) {
 }  // namespace
 
 LocalDateTime Win32StorePlatform::Now() {
-  SYSTEMTIME t;
-  GetLocalTime(&t);
-  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+  return LocalNow();
 }
 
 uint16_t Win32StorePlatform::UserDefaultLanguage() {
