@@ -1,6 +1,6 @@
 // The organiser's icon in the notification area, in process: the records
-// handed to the shell, minimising behind the icon, the presses that toggle
-// the window, a taskbar that starts again or is missing, and closing.
+// handed to the shell, a taskbar that is missing and starts again, and
+// closing. The presses on the icon are checked on the real exe.
 #include "tests/win/organiser_test_support.h"
 
 namespace tovik {
@@ -17,10 +17,6 @@ class OrganiserTray : public OrganiserWindowTest {
   }
   UINT IconId() { return main_->TrayIcon()->Id(); }
   HWND HandlerWindow() { return shell_.calls.front().record.hWnd; }
-  void Press(UINT mouseMessage) {
-    SendMessageW(HandlerWindow(), TTrayIconHandler::kCallbackMessage, IconId(), mouseMessage);
-    Pump();
-  }
   void Minimise() {
     ShowWindow(main_->hwnd(), SW_MINIMIZE);
     Pump();
@@ -56,41 +52,12 @@ TEST_F(OrganiserTray, RecordIsTheClassicOneAndTheIconFollowsTheOption) {
   EXPECT_FALSE(shell_.Holds(IconId()));
 }
 
-TEST_F(OrganiserTray, OptionOnMinimisingHidesTheWindowAndAnyButtonToggles) {
-  StartWithTheOption();
-  Minimise();
-  EXPECT_FALSE(Shown());  // and so has no taskbar button
-  EXPECT_TRUE(shell_.Holds(IconId()));
-
-  Press(WM_LBUTTONDOWN);
-  EXPECT_TRUE(Shown());
-  EXPECT_FALSE(IsIconic(main_->hwnd()));
-  Press(WM_RBUTTONDOWN);
-  EXPECT_FALSE(Shown());
-  Press(WM_MBUTTONDOWN);
-  EXPECT_TRUE(Shown());
-  // Releases, moves and the second press of a double click change nothing.
-  for (const UINT message : {WM_LBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK}) {
-    Press(message);
-    EXPECT_TRUE(Shown()) << message;
-  }
-  EXPECT_TRUE(shell_.Holds(IconId()));
-}
-
 TEST_F(OrganiserTray, OptionOffMinimisesToTheTaskbarWithoutAnIcon) {
   Start();
   Minimise();
   EXPECT_TRUE(Shown());
   EXPECT_TRUE(IsIconic(main_->hwnd()));
   for (const auto& call : shell_.calls) EXPECT_NE(call.message, static_cast<DWORD>(NIM_ADD));
-}
-
-TEST_F(OrganiserTray, RestartedTaskbarGetsTheIconAgain) {
-  StartWithTheOption();
-  shell_.SetTaskbarRuns(false);
-  shell_.SetTaskbarRuns(true);
-  SendMessageW(main_->hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(shell_.Holds(IconId()));
 }
 
 // Without a taskbar the window is never hidden where nothing can bring it
