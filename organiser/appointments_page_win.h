@@ -31,7 +31,6 @@ class AppointmentsPage : public OrganiserPage {
   // The box that takes the focus as the window closes, so that the focused
   // editor commits.
   HWND YearBox() const { return edtShowYear_; }
-  HWND MonthBox() const { return edtShowMonth_; }
   HWND DayNote() const { return memAppDiary_; }
   HWND SearchBox() const { return edtDiarySearch_; }
   HWND Button(Target target) const { return ControlOf(target); }

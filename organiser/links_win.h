@@ -35,15 +35,12 @@ class LinksAndDialling {
   void RememberSelection(std::string_view selected);
   // Forgets the remembered link and number.
   void ClearRemembered();
-  const RememberedSelection& Remembered() const { return remembered_; }
 
   void OpenRememberedLink();
   void DialRememberedNumber();
 
   // What the telephony service reports on the calls (TelephonyCallback).
   void OnCallState(HCALL call, DWORD state);
-
-  const LINECALLPARAMS& CallParams() const { return params_; }
 
  private:
   Seams seams_;

@@ -57,14 +57,10 @@ class TCoolTrayIcon {
   // place, not shown, classic version.
   void Loaded();
 
-  bool MinimizeToTray() const { return minimizeToTray_; }
   void SetMinimizeToTray(bool value) { minimizeToTray_ = value; }
-  bool IconVisible() const { return iconVisible_; }
   // Adds the icon to the notification area, or deletes it, whether or not
   // it is there.
   void SetIconVisible(bool value);
-  // Whether the shell holds the icon, as far as its answers tell.
-  bool IconShown() const { return iconShown_; }
 
   void HideMainForm();
   void ShowMainForm();
@@ -86,7 +82,7 @@ class TCoolTrayIcon {
   UINT taskbarCreated_ = 0;  // 0 with a common-controls library older than 4.71
   bool minimizeToTray_ = true;
   bool iconVisible_ = false;
-  bool iconShown_ = false;
+  bool iconShown_ = false;  // the shell holds the icon, as far as its answers tell
 };
 
 }  // namespace tovik

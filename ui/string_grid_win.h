@@ -31,7 +31,6 @@ class StringGrid : public Grid {
 
   const std::wstring& Cell(int col, int row) const;
   void SetCell(int col, int row, std::wstring text);
-  int StoredRows() const { return static_cast<int>(cells_.size()); }
 
   // The cell editor, and whether its text changed since it came to its cell.
   HWND Editor() const { return editor_; }
