@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/system_win.h"
+#include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
 
 namespace tovik {
@@ -34,7 +35,8 @@ TkxCalendar::TkxCalendar(const CreateArgs& args)
       dateValue_(args.dateValue.value_or(Today())),
       readOnly_(args.readOnly),
       startOfWeek_(args.startOfWeek) {
-  font_ = ui::MakeFont({.points = args.fontPoints, .bold = args.boldFont});
+  fontArgs_ = {.points = args.fontPoints, .bold = args.boldFont};
+  font_ = ui::MakeFont(fontArgs_);
   CreateGrid({.className = kClassName,
               .name = args.name,
               .parent = args.parent,
@@ -48,6 +50,16 @@ TkxCalendar::TkxCalendar(const CreateArgs& args)
 TkxCalendar::~TkxCalendar() {
   // The window goes before the font it draws with.
   if (hwnd()) DestroyWindow(hwnd());
+}
+
+LRESULT TkxCalendar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DPICHANGED_AFTERPARENT) {
+    ui::GdiObject<HFONT> font = ui::MakeFont(fontArgs_);
+    SetFont(font);
+    font_ = std::move(font);  // the old one goes when nothing draws with it
+    return 0;
+  }
+  return Grid::HandleMessage(message, wParam, lParam);
 }
 
 CalendarDate TkxCalendar::Date() const {

@@ -11,6 +11,7 @@
 #include "base/day_number.h"
 #include "calendar/month_layout.h"
 #include "ui/colors_win.h"
+#include "ui/fonts_win.h"
 #include "ui/gdi_win.h"
 #include "ui/grid_win.h"
 
@@ -70,6 +71,8 @@ class TkxCalendar : public ui::Grid {
   void DrawCell(HDC dc, int col, int row, const RECT& rect) override;
   void Click() override;
   void OnSize(int width, int height) override;
+  // The font follows the window to a monitor of another scale.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   explicit TkxCalendar(const CreateArgs& args);
@@ -85,6 +88,7 @@ class TkxCalendar : public ui::Grid {
   bool updating_ = false;
   bool useCurrentDate_ = true;
   uint32_t eventDates_ = 0;
+  ui::FontArgs fontArgs_;
   ui::GdiObject<HFONT> font_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
 #include "ui/unhandled_error_win.h"
 
@@ -11,8 +12,10 @@ namespace {
 
 constexpr int kLinkId = 100;
 
+// At a designed place, in the layout's scale.
 void Place(HWND control, int left, int top, int width, int height) {
-  MoveWindow(control, left, top, width, height, TRUE);
+  MoveWindow(control, ui::Scaled(left), ui::Scaled(top), ui::Scaled(width), ui::Scaled(height),
+             TRUE);
 }
 
 }  // namespace
@@ -25,14 +28,16 @@ TFormAbout::TFormAbout(CreateArgs args)
       brush_(GetSysColor(COLOR_BTNFACE)) {
   // Centred on the screen, on top of other windows, resizable within limits,
   // and without the buttons of a system menu.
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kDesignSize.cx) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kDesignSize.cy) / 2;
+  const int width = ui::Scaled(kDesignSize.cx);
+  const int height = ui::Scaled(kDesignSize.cy);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   CreateOwnWindow({.className = L"TFormAbout",
                    .name = "FormAbout",
                    .style = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN,
                    .exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME,
                    .parent = args_.owner,
-                   .bounds = ui::Bounds(left, top, kDesignSize.cx, kDesignSize.cy),
+                   .bounds = ui::Bounds(left, top, width, height),
                    .text = L"About Tovik"});
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(args_.font), FALSE);
   CreateControls();
@@ -76,7 +81,7 @@ void TFormAbout::CreateControls() {
 void TFormAbout::LayOut() {
   RECT client;
   GetClientRect(hwnd(), &client);
-  const int width = client.right;
+  const int width = MulDiv(client.right, ui::kDesignDpi, ui::LayoutDpi());
   const int panelWidth = width - 12;
   Place(pnlAbout_->hwnd(), 6, 6, panelWidth, 130);
   Place(icon_, 12, 12, 32, 32);
@@ -154,8 +159,8 @@ LRESULT TFormAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return EraseBackground(wParam, brush_);
     case WM_GETMINMAXINFO: {
       auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-      limits->ptMinTrackSize = {kMinSize.cx, kMinSize.cy};
-      limits->ptMaxTrackSize = {kMaxSize.cx, kMaxSize.cy};
+      limits->ptMinTrackSize = {ui::Scaled(kMinSize.cx), ui::Scaled(kMinSize.cy)};
+      limits->ptMaxTrackSize = {ui::Scaled(kMaxSize.cx), ui::Scaled(kMaxSize.cy)};
       return 0;
     }
     case WM_SIZE:

@@ -16,6 +16,7 @@
 #include "shared/data_location_win.h"
 #include "store/store_file.h"
 #include "store/store_platform_win.h"
+#include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
 
 namespace tovik {
@@ -33,10 +34,13 @@ constexpr UINT kMsgFinishStart = WM_APP + 1;
 // Posted when the user takes another program's version of the data file.
 constexpr UINT kMsgReloadStore = WM_APP + 2;
 
+// The window's fonts, in the order of scaledFonts_.
+enum WindowFont { kNormalFont, kBoldFont, kHeadingFont, kTitleFont };
+
 // The window rectangle whose client area has the designed size, centred on
 // the screen.
 RECT CentredWindowRect() {
-  RECT r{0, 0, TTovikMain::kClientWidth, TTovikMain::kClientHeight};
+  RECT r{0, 0, ui::Scaled(TTovikMain::kClientWidth), ui::Scaled(TTovikMain::kClientHeight)};
   AdjustWindowRectEx(&r, kStyle, TRUE, 0);
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
@@ -61,11 +65,9 @@ void ShellOpen(const std::wstring& address) {
 
 TTovikMain::TTovikMain(Seams seams)
     : seams_(std::move(seams)),
-      font_(ui::MakeFont({})),
-      boldFont_(ui::MakeFont({.bold = true})),
-      headingFont_(ui::MakeFont({.pixels = 13, .bold = true})),
-      titleFont_(ui::MakeFont({.points = 14, .bold = true})),
-      fonts_{font_, boldFont_, headingFont_} {
+      scaledFonts_(
+          {{}, {.bold = true}, {.pixels = 13, .bold = true}, {.points = 14, .bold = true}}),
+      fonts_{scaledFonts_[kNormalFont], scaledFonts_[kBoldFont], scaledFonts_[kHeadingFont]} {
   if (!seams_.fileSystem) seams_.fileSystem = std::make_unique<Win32FileSystem>();
   links_ = std::make_unique<LinksAndDialling>(LinksAndDialling::Seams{
       .telephony = std::move(seams_.telephony),
@@ -87,21 +89,16 @@ TTovikMain::TTovikMain(Seams seams)
                    .bounds = bounds,
                    .text = kTitle});
   SetMenu(hwnd(), menu_.Handle());
-  // A menu bar that wraps takes more than one line; the client area keeps its size.
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  if (client.bottom != kClientHeight) {
-    SetWindowPos(hwnd(), nullptr, 0, 0, bounds.right - bounds.left,
-                 bounds.bottom - bounds.top + kClientHeight - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  FitClientHeight();
   focus_ = std::make_unique<ui::FocusTracker>(hwnd());
-  // The window, its taskbar button and the tray show the same picture.
+  // The window, its taskbar button and the tray show the same picture; the
+  // tray's is drawn for the small size of the screen's scale.
   const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  trayIcon_ = ui::SmallIcon(icon);
   tray_ = std::make_unique<TCoolTrayIcon>(
       TCoolTrayIcon::CreateArgs{.mainWindow = hwnd(),
-                                .icon = icon,
+                                .icon = trayIcon_.get(),
                                 .hint = kTrayHint,
                                 .notify = seams_.notifyIcon,
                                 .onMouseDown = [this](TrayButton) { ToggleFromTray(); }});
@@ -113,30 +110,46 @@ TTovikMain::~TTovikMain() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
+// A menu bar that wraps takes more than one line; the client area keeps its size.
+void TTovikMain::FitClientHeight() {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int missing = ui::Scaled(kClientHeight) - client.bottom;
+  if (missing == 0) return;
+  RECT frame;
+  GetWindowRect(hwnd(), &frame);
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TTovikMain::CreateControls() {
   tooltips_ = std::make_unique<ui::Tooltips>(hwnd());
   pnlTop_ = std::make_unique<ui::Panel>(
       ui::Panel::CreateArgs{.name = "pnlTop",
                             .parent = hwnd(),
-                            .bounds = ui::Bounds(0, 0, kClientWidth, kTopPanelHeight),
-                            .font = font_});
-  lblTovikNameVersion_ = pnlTop_->AddLabel(
-      {.text = L"Tovik 5.63", .bounds = ui::Bounds(8, 4, 240, 25), .font = titleFont_});
+                            .bounds = ui::Scaled(ui::Bounds(0, 0, kClientWidth, kTopPanelHeight)),
+                            .font = scaledFonts_[kNormalFont]});
+  lblTovikNameVersion_ = pnlTop_->AddLabel({.text = L"Tovik 5.63",
+                                            .bounds = ui::Bounds(8, 4, 240, 25),
+                                            .font = scaledFonts_[kTitleFont]});
 
-  const int pageHeight = kClientHeight - kTopPanelHeight - kBottomPanelHeight;
-  pgcTop_ = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
-                            0, kTopPanelHeight, kClientWidth, pageHeight, hwnd(), nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(pgcTop_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  SendMessageW(pgcTop_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
+  const RECT pages = ui::Scaled(ui::Bounds(0, kTopPanelHeight, kClientWidth,
+                                           kClientHeight - kTopPanelHeight - kBottomPanelHeight));
+  pgcTop_ = CreateWindowExW(
+      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
+      pages.left, pages.top, pages.right - pages.left, pages.bottom - pages.top, hwnd(), nullptr,
+      GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(pgcTop_, WM_SETFONT, reinterpret_cast<WPARAM>(scaledFonts_[kNormalFont]), FALSE);
+  SendMessageW(pgcTop_, TCM_SETITEMSIZE, 0,
+               MAKELPARAM(ui::Scaled(kTabWidth), ui::Scaled(kTabHeight)));
   CreatePages();
 
-  pnlBottom_ = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
-      .name = "pnlBottom",
-      .parent = hwnd(),
-      .bounds = ui::Bounds(0, kClientHeight - kBottomPanelHeight, kClientWidth, kBottomPanelHeight),
-      .font = font_});
+  pnlBottom_ = std::make_unique<ui::Panel>(
+      ui::Panel::CreateArgs{.name = "pnlBottom",
+                            .parent = hwnd(),
+                            .bounds = ui::Scaled(ui::Bounds(0, kClientHeight - kBottomPanelHeight,
+                                                            kClientWidth, kBottomPanelHeight)),
+                            .font = scaledFonts_[kNormalFont]});
   lblWhenDoneExit_ =
       pnlBottom_->AddLabel({.text = L"", .bounds = ui::Bounds(8, 6, 240, 14), .style = SS_RIGHT});
   btnExit_ = pnlBottom_->AddControl(L"BUTTON", L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
@@ -157,7 +170,7 @@ void TTovikMain::CreatePages() {
   RECT area;
   GetClientRect(pgcTop_, &area);
   SendMessageW(pgcTop_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  OffsetRect(&area, 0, kTopPanelHeight);
+  OffsetRect(&area, 0, ui::Scaled(kTopPanelHeight));
   pageArgs_ = {
       .window = hwnd(), .bounds = area, .fonts = &fonts_, .focus = focus_.get(), .host = this};
   appointments_ = std::make_unique<AppointmentsPage>(pageArgs_);
@@ -280,7 +293,7 @@ TFormAbout& TTovikMain::About() {
   if (about_) return *about_;
   about_ = std::make_unique<TFormAbout>(
       TFormAbout::CreateArgs{.owner = hwnd(),
-                             .font = font_,
+                             .font = scaledFonts_[kNormalFont],
                              .dataRoot = Utf8ToWide(location_.DataRoot),
                              .dataFilePath = Utf8ToWide(location_.DataFilePath),
                              .website = Utf8ToWide(kMakerWebsite),
@@ -505,8 +518,20 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgFinishStart:
       FinishStart();
       return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
   }
   return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+// Moved to a monitor of another scale: everything is laid out and lettered
+// anew for it. The About box is made again when next asked for.
+void TTovikMain::OnDpiChanged(int dpi, const RECT& suggested) {
+  scaledFonts_.FollowScale(hwnd(), dpi, suggested);
+  fonts_ = {scaledFonts_[kNormalFont], scaledFonts_[kBoldFont], scaledFonts_[kHeadingFont]};
+  FitClientHeight();
+  if (about_ && !about_->IsShowing()) about_.reset();
 }
 
 // pgcTopChange: the user picked another tab. Its page is made if it is still

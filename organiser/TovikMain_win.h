@@ -33,6 +33,7 @@
 #include "store/daily_backup.h"
 #include "store/organiser_store.h"
 #include "ui/focus_tracker_win.h"
+#include "ui/fonts_win.h"
 #include "ui/gdi_win.h"
 #include "ui/panel_win.h"
 #include "ui/tooltips_win.h"
@@ -148,6 +149,8 @@ class TTovikMain : public ui::Window, private PageHost {
   void OnActivate(WPARAM wParam, LPARAM lParam);
   void OnClose();
   void OnDestroy();
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void FitClientHeight();
   void OnCommand(Command command);
   void OnPageChange();
   void EnableFileItems(int page);
@@ -194,11 +197,8 @@ class TTovikMain : public ui::Window, private PageHost {
   ActivationRule activation_;
   MainMenuBar menu_;
 
-  ui::GdiObject<HFONT> font_;
-  ui::GdiObject<HFONT> boldFont_;
-  ui::GdiObject<HFONT> headingFont_;
-  ui::GdiObject<HFONT> titleFont_;
-  WindowFonts fonts_;
+  ui::ScaledFonts scaledFonts_;
+  WindowFonts fonts_;  // the pages' part of them
   std::unique_ptr<ui::FocusTracker> focus_;
   std::unique_ptr<ui::Panel> pnlTop_;
   std::unique_ptr<ui::Panel> pnlBottom_;
@@ -215,6 +215,7 @@ class TTovikMain : public ui::Window, private PageHost {
   std::unique_ptr<TextLowering> lowering_;
   std::unique_ptr<LinksAndDialling> links_;
   Printing printing_{seams_.openPrinter};
+  ui::OwnedIcon trayIcon_;
   std::unique_ptr<TCoolTrayIcon> tray_;
   std::unique_ptr<DailyBackup> backup_;
   std::unique_ptr<TFormAbout> about_;

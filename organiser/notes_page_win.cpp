@@ -9,6 +9,7 @@
 #include "organiser/notes.h"
 #include "organiser/page_search.h"
 #include "store/organiser_store.h"
+#include "ui/dpi_win.h"
 #include "ui/edit_keys_win.h"
 
 namespace tovik {
@@ -38,14 +39,15 @@ std::span<const ControlDesign<NotesPage>> NotesPage::Design() {
 // they report on to the page's panel.
 NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnlOpgaver") {
   pnlTasksInner_ = std::make_unique<ui::Panel>(ui::Panel::CreateArgs{
-      .name = "pnlTasksInner", .parent = Panel().hwnd(), .bounds = kInnerBounds});
+      .name = "pnlTasksInner", .parent = Panel().hwnd(), .bounds = ui::Scaled(kInnerBounds)});
   const int width = kInnerBounds.right - kInnerBounds.left;
   const int height = kInnerBounds.bottom - kInnerBounds.top;
   tbcTask_ = pnlTasksInner_->AddControl(
       WC_TABCONTROLW, L"",
       WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_MULTILINE,
       ui::Bounds(0, 0, width, kTabStripHeight), 0);
-  SendMessageW(tbcTask_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
+  SendMessageW(tbcTask_, TCM_SETITEMSIZE, 0,
+               MAKELPARAM(ui::Scaled(kTabWidth), ui::Scaled(kTabHeight)));
   for (size_t page = 0; page < kNotePages; ++page) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;

@@ -12,6 +12,7 @@
 #include "reminder/reminder_language.h"
 #include "shared/data_location_win.h"
 #include "shared/registry_names.h"
+#include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
 #include "ui/registry_key_win.h"
 #include "ui/unhandled_error_win.h"
@@ -133,7 +134,7 @@ bool TChkTovikMain::CreateFor(ReminderSelection selection) {
 
   // Single border, system menu only, centred on the screen.
   constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  RECT frame{0, 0, kReminderClientWidth, kReminderClientHeight};
+  RECT frame{0, 0, ui::Scaled(kReminderClientWidth), ui::Scaled(kReminderClientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -164,18 +165,18 @@ void TChkTovikMain::LogDamage() {
 }
 
 void TChkTovikMain::CreateControls() {
-  font_ = ui::MakeFont({});
-  boldFont_ = ui::MakeFont({.bold = true});
-  headingFont_ = ui::MakeFont({.pixels = 16, .bold = true});
+  // In the order of FontKind.
+  fonts_.emplace(
+      std::initializer_list<ui::FontArgs>{{}, {.bold = true}, {.pixels = 16, .bold = true}});
   for (const ControlDesign& design : kControls) {
-    HWND control = CreateWindowExW(design.exStyle, design.windowClass, L"", design.style, design.x,
-                                   design.y, design.width, design.height, hwnd(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
-                                   GetModuleHandleW(nullptr), nullptr);
-    const HFONT font = design.font == FontKind::Heading ? headingFont_.get()
-                       : design.font == FontKind::Bold  ? boldFont_.get()
-                                                        : font_.get();
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const RECT bounds = ui::Scaled(ui::Bounds(design.x, design.y, design.width, design.height));
+    HWND control =
+        CreateWindowExW(design.exStyle, design.windowClass, L"", design.style, bounds.left,
+                        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>((*fonts_)[static_cast<size_t>(design.font)]), FALSE);
   }
 }
 
@@ -226,7 +227,7 @@ void TChkTovikMain::FitHeadings() {
   HWND heading = Control(ReminderControl::lblAppointmentsAndEvents);
   const RECT place = PlaceOf(heading);
   const int designed = place.right - place.left;
-  const int room = todoLeft - kLabelGap - place.left;
+  const int room = todoLeft - ui::Scaled(kLabelGap) - place.left;
   const int width = std::min(std::max(TextWidth(heading) + 2, designed), room);
   SetWindowPos(heading, nullptr, 0, 0, width, place.bottom - place.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -271,10 +272,19 @@ LRESULT TChkTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     default:
       break;
   }
   return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+// Moved to a monitor of another scale: laid out and lettered anew for it.
+void TChkTovikMain::OnDpiChanged(int dpi, const RECT& suggested) {
+  fonts_->FollowScale(hwnd(), dpi, suggested);
+  FitHeadings();
 }
 
 int RunReminderMessageLoop(HWND window) {

@@ -11,6 +11,7 @@
 #include "shared/instance_control_win.h"
 #include "shared/logging_win.h"
 #include "ui/colors_win.h"
+#include "ui/fonts_win.h"
 #include "ui/gdi_win.h"
 #include "ui/window_win.h"
 
@@ -71,15 +72,14 @@ class TChkTovikMain : public ui::Window {
   void CreateControls();
   void Activate();
   void FitHeadings();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void LogDamage();
   HBRUSH OnCtlColorStatic(HDC dc, HWND control);
 
   TzqLogging& log_;
   DateFormatter& dates_;
   ReminderSelection selection_;
-  ui::GdiObject<HFONT> font_;
-  ui::GdiObject<HFONT> boldFont_;
-  ui::GdiObject<HFONT> headingFont_;
+  std::optional<ui::ScaledFonts> fonts_;  // made with the window
   COLORREF backgroundColor_ = 0;
   COLORREF fontColor_ = 0;
   ui::GdiObject<HBRUSH> background_;

@@ -3,12 +3,13 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
-# Starts Xvfb on a free display and exports DISPLAY; the server ends with the script.
+# Starts Xvfb on a free display and exports DISPLAY; the server ends with the
+# script. TOVIK_XVFB_SCREEN gives another screen size than 1024x768.
 start_xvfb() {
   local fifo display
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${TOVIK_XVFB_SCREEN:-1024x768}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   TOVIK_XVFB_PID=$!
   read -r display <"$fifo"
   rm -f "$fifo"

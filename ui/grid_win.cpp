@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/dpi_win.h"
 #include "ui/gdi_win.h"
 
 namespace tovik::ui {
@@ -14,6 +15,7 @@ void Grid::CreateGrid(const WindowArgs& args) {
   grid.classStyle |= CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
   grid.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP;
   if (shape_.VerticalScrollBar) grid.style |= WS_VSCROLL;
+  grid.bounds = Scaled(args.bounds);
   CreateOwnWindow(grid);
   RECT client;
   GetClientRect(hwnd(), &client);
@@ -328,6 +330,11 @@ LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    case WM_SETFONT:
+      SetFont(reinterpret_cast<HFONT>(wParam));
+      return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       InvalidateRect(hwnd(), nullptr, FALSE);

@@ -66,7 +66,8 @@ class Grid : public Window {
 
  protected:
   explicit Grid(const Shape& shape) : shape_(shape), topRow_(shape.FixedRows) {}
-  // Creates the window: a visible child that takes the focus, with double clicks.
+  // Creates the window at its designed place: a visible child that takes the
+  // focus, with double clicks.
   void CreateGrid(const WindowArgs& args);
 
   virtual bool CanSelectCell(int col, int row);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/dpi_win.h"
+
 namespace tovik::ui {
 
 Panel::Panel(const CreateArgs& args)
@@ -41,7 +43,8 @@ HWND Panel::AddLabel(const LabelArgs& args) {
 }
 
 HWND Panel::AddControl(const wchar_t* className, const wchar_t* text, DWORD style,
-                       const RECT& bounds, int id, DWORD exStyle) {
+                       const RECT& designed, int id, DWORD exStyle) {
+  const RECT bounds = Scaled(designed);
   const HWND control = CreateWindowExW(
       exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
       bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd(),
@@ -118,6 +121,9 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETFONT:  // panels inside panels take the same font
       return reinterpret_cast<LRESULT>(font_);
+    case WM_SETFONT:  // for the controls made after a change of scale
+      font_ = reinterpret_cast<HFONT>(wParam);
+      return 0;
     case WM_CTLCOLORBTN:  // the corners around a button
       return reinterpret_cast<LRESULT>(brush_.get());
     case WM_SETCURSOR:

@@ -32,7 +32,7 @@ class Panel : public Window {
   struct CreateArgs {
     std::string_view name = {};  // "pnlTop", "psEvents"
     HWND parent = nullptr;
-    RECT bounds{};
+    RECT bounds{};  // in the screen's pixels
     int32_t color = SystemColor(COLOR_BTNFACE);
     int32_t fontColor = SystemColor(COLOR_WINDOWTEXT);
     HFONT font = nullptr;  // the parent's font when null
@@ -40,7 +40,7 @@ class Panel : public Window {
   };
   struct LabelArgs {
     const wchar_t* text = L"";
-    RECT bounds{};
+    RECT bounds{};          // as designed
     DWORD style = SS_LEFT;  // SS_CENTER, SS_RIGHT, SS_ICON ...
     HFONT font = nullptr;   // the panel's font when null
     int id = 0;
@@ -55,7 +55,8 @@ class Panel : public Window {
 
   // A label on the panel, painted in the font colour on the panel's colour.
   HWND AddLabel(const LabelArgs& args);
-  // A control of any class on the panel, in the panel's font.
+  // A control of any class on the panel, in the panel's font, at its
+  // designed place scaled to the layout DPI.
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& bounds,
                   int id, DWORD exStyle = 0);
   // A small picture of a magnifying glass on the panel's colour; its click

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ui/dpi_win.h"
+
 namespace tovik::ui {
 namespace {
 constexpr UINT_PTR kEditorSubclass = 0x5EED;
@@ -12,6 +14,8 @@ constexpr int kEditorId = 1;
 
 StringGrid::StringGrid(const CreateArgs& args)
     : Grid(args.shape),
+      designedColWidths_(args.colWidths),
+      designedRowHeight_(args.rowHeight),
       cells_(static_cast<size_t>(std::max(args.storedRows, args.shape.Rows)),
              std::vector<std::wstring>(static_cast<size_t>(args.shape.Columns))) {
   CreateGrid({.className = L"TStringGrid",
@@ -19,8 +23,7 @@ StringGrid::StringGrid(const CreateArgs& args)
               .exStyle = WS_EX_CLIENTEDGE,
               .parent = args.parent,
               .bounds = args.bounds});
-  SetColWidths(args.colWidths);
-  SetDefaultCellSize(DefaultColWidth(), args.rowHeight);
+  ScaleCells();
   SetFont(args.font);
   if (!args.editing) return;
   editor_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(),
@@ -28,6 +31,14 @@ StringGrid::StringGrid(const CreateArgs& args)
                             GetModuleHandleW(nullptr), nullptr);
   SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
   SetWindowSubclass(editor_, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void StringGrid::ScaleCells() {
+  std::vector<int> widths;
+  for (const int width : designedColWidths_) widths.push_back(Scaled(width));
+  SetColWidths(std::move(widths));
+  SetDefaultCellSize(DefaultColWidth(), Scaled(designedRowHeight_));
+  if (editor_ != nullptr && GetFocus() == editor_) PositionEditor();
 }
 
 const std::wstring& StringGrid::Cell(int col, int row) const {
@@ -164,6 +175,9 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_DPICHANGED_AFTERPARENT:
+      ScaleCells();
+      return 0;
     case WM_COMMAND:
       if (reinterpret_cast<HWND>(lParam) == editor_ && HIWORD(wParam) == EN_CHANGE) {
         EditorChanged();

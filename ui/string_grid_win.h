@@ -19,7 +19,7 @@ class StringGrid : public Grid {
   struct CreateArgs {
     std::string_view name = {};
     HWND parent = nullptr;
-    RECT bounds{};
+    RECT bounds{};  // as designed, like the column widths and the row height
     Shape shape;
     int storedRows = 0;  // rows of the cell store; at least the shape's rows
     std::vector<int> colWidths;
@@ -58,7 +58,11 @@ class StringGrid : public Grid {
   void PlaceEditor();
   void PositionEditor();
   void EditorChanged();
+  // The designed column widths and row height at the layout DPI.
+  void ScaleCells();
 
+  std::vector<int> designedColWidths_;
+  int designedRowHeight_;
   std::vector<std::vector<std::wstring>> cells_;  // [row][col]
   HWND editor_ = nullptr;
   int editCol_ = -1;

@@ -2,6 +2,10 @@
 // registry options, the colours, the close and exit paths, the focus rules,
 // help and the About box. Each test starts the real main window from the
 // test's own empty program folder, where Tovik.dat and Tovik.log are written.
+#include <windows.h>
+// before commctrl.h, which needs its types
+#include <commctrl.h>
+
 #include "organiser/help_topics.h"
 #include "store/store_file.h"
 #include "store/store_platform_win.h"
@@ -104,6 +108,67 @@ TEST_F(OrganiserFrame, WindowHasTheDesignedFrameAndPanels) {
   };
   for (const auto& [panel, name] : panels) EXPECT_EQ(panel->Name(), name);
   EXPECT_EQ(main.ActivePage(), TTovikMain::kAppointmentsPage);
+}
+
+// What a window shows of its layout at one scale: the client area, the exit
+// button, the calendar's place on its panel, the heading font, the events
+// grid's rows and the page tabs.
+struct Layout {
+  int clientWidth, clientHeight, exitWidth, exitHeight;
+  int calendarLeft, calendarTop, calendarRight, calendarBottom;
+  int headingHeight, gridRow, tabWidth;
+  bool operator==(const Layout&) const = default;
+};
+
+Layout LayoutOf(TTovikMain& main) {
+  Layout layout{};
+  RECT r;
+  GetClientRect(main.hwnd(), &r);
+  layout.clientWidth = r.right;
+  layout.clientHeight = r.bottom;
+  GetWindowRect(FindWindowExW(main.BottomPanel().hwnd(), nullptr, L"BUTTON", nullptr), &r);
+  layout.exitWidth = r.right - r.left;
+  layout.exitHeight = r.bottom - r.top;
+  GetWindowRect(main.Appointments().Calendar().hwnd(), &r);
+  MapWindowPoints(nullptr, main.Appointments().Panel().hwnd(), reinterpret_cast<POINT*>(&r), 2);
+  layout.calendarLeft = r.left;
+  layout.calendarTop = r.top;
+  layout.calendarRight = r.right;
+  layout.calendarBottom = r.bottom;
+  LOGFONTW font{};
+  GetObjectW(
+      reinterpret_cast<HFONT>(SendMessageW(main.Appointments().ShownDateLabel(), WM_GETFONT, 0, 0)),
+      sizeof font, &font);
+  layout.headingHeight = font.lfHeight;
+  layout.gridRow = main.Events().Grid().DefaultRowHeight();
+  SendMessageW(FindWindowExW(main.hwnd(), nullptr, WC_TABCONTROLW, nullptr), TCM_GETITEMRECT, 0,
+               reinterpret_cast<LPARAM>(&r));
+  layout.tabWidth = r.right - r.left;
+  return layout;
+}
+
+// Windows tells the window the new scale and a window rectangle for it.
+void MoveToScale(TTovikMain& main, int dpi, SIZE client) {
+  RECT now, inside;
+  GetWindowRect(main.hwnd(), &now);
+  GetClientRect(main.hwnd(), &inside);
+  RECT suggested{now.left, now.top, now.right + client.cx - inside.right,
+                 now.bottom + client.cy - inside.bottom};
+  SendMessageW(main.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(OrganiserFrame, WindowScalesToAMonitorOfAnotherScaleAndBackWithoutDrift) {
+  TTovikMain& main = Start();
+  const Layout designed{345, 413, 81, 22, 154, 48, 330, 141, -13, 16, 113};
+  EXPECT_EQ(LayoutOf(main), designed);
+
+  // 150%: every designed length times 1.5, halves rounded up.
+  MoveToScale(main, 144, {518, 620});
+  EXPECT_EQ(LayoutOf(main), (Layout{518, 620, 122, 33, 231, 72, 495, 212, -20, 24, 170}));
+
+  MoveToScale(main, 96, {345, 413});
+  EXPECT_EQ(LayoutOf(main), designed);
 }
 
 TEST_F(OrganiserFrame, MenuShowsShortcutsWithEveryItemEnabledAtStart) {
