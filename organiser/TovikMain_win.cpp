@@ -87,21 +87,12 @@ TTovikMain::TTovikMain(Seams seams)
                    .style = kStyle,
                    .exStyle = WS_EX_CONTROLPARENT,
                    .bounds = bounds,
-                   .text = kTitle});
-  SetMenu(hwnd(), menu_.Handle());
+                   .text = kTitle,
+                   .menu = menu_.Handle()});
   FitClientHeight();
   focus_ = std::make_unique<ui::FocusTracker>(hwnd());
-  // The window, its taskbar button and the tray show the same picture; the
-  // tray's is drawn for the small size of the screen's scale.
-  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  trayIcon_ = ui::SmallIcon(icon);
-  tray_ = std::make_unique<TCoolTrayIcon>(
-      TCoolTrayIcon::CreateArgs{.mainWindow = hwnd(),
-                                .icon = trayIcon_.get(),
-                                .hint = kTrayHint,
-                                .notify = seams_.notifyIcon,
-                                .onMouseDown = [this](TrayButton) { ToggleFromTray(); }});
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
   CreateControls();
 }
 
@@ -210,12 +201,26 @@ void TTovikMain::PreparePage(OrganiserPage& page, TargetOwner owner) {
 
 // What the first showing did not need: the other two pages and the tooltips.
 void TTovikMain::FinishStart() {
+  CreateTrayIcon();
   // The shell's library is loaded only now, after the window shows.
   tray_->Loaded();
   ApplyTrayOption();
   Events();
   Notes();
   tooltips_->Create();
+}
+
+// The window, its taskbar button and the tray show the same picture; the
+// tray's is drawn for the small size of the screen's scale. The icon object
+// waits for the first showing: nothing of it shows before.
+void TTovikMain::CreateTrayIcon() {
+  trayIcon_ = ui::SmallIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  tray_ = std::make_unique<TCoolTrayIcon>(
+      TCoolTrayIcon::CreateArgs{.mainWindow = hwnd(),
+                                .icon = trayIcon_.get(),
+                                .hint = kTrayHint,
+                                .notify = seams_.notifyIcon,
+                                .onMouseDown = [this](TrayButton) { ToggleFromTray(); }});
 }
 
 OrganiserPage* TTovikMain::PageAt(int page) const {
@@ -679,6 +684,7 @@ void TTovikMain::ToggleFromTray() {
 }
 
 void TTovikMain::ApplyTrayOption() {
+  if (!tray_) return;  // the first showing applies it
   tray_->SetMinimizeToTray(options_.AlwaysMinimizeToSystray);
   tray_->SetIconVisible(options_.AlwaysMinimizeToSystray);
 }

@@ -164,6 +164,7 @@ class TTovikMain : public ui::Window, private PageHost {
   void ToggleOption(bool RegistryOptions::*option);
   // The option that keeps the icon in the notification area drives the icon.
   void ApplyTrayOption();
+  void CreateTrayIcon();
   void KeepDailyBackups();
   void HookStore();
   bool OnDataFileChangedElsewhere();

@@ -36,11 +36,11 @@ Window::~Window() {
 void Window::CreateOwnWindow(const WindowArgs& args) {
   RegisterOnce(args.className, args.classStyle, &Window::WindowProc);
   name_ = args.name;
-  const HMENU childId =
-      (args.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)) : nullptr;
+  const HMENU menuOrId =
+      (args.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)) : args.menu;
   const RECT& b = args.bounds;
   if (!CreateWindowExW(args.exStyle, args.className, args.text, args.style, b.left, b.top,
-                       b.right - b.left, b.bottom - b.top, args.parent, childId,
+                       b.right - b.left, b.bottom - b.top, args.parent, menuOrId,
                        GetModuleHandleW(nullptr), this))
     throw std::runtime_error("CreateWindowExW failed");
 }

@@ -20,6 +20,7 @@ struct WindowArgs {
   RECT bounds{};
   int id = 0;  // a child's identifier
   const wchar_t* text = L"";
+  HMENU menu = nullptr;  // a top-level window's menu bar
 };
 
 // A C++ object bound to a window of its own registered class. The object
