@@ -24,6 +24,14 @@ class IoError : public std::runtime_error {
   Kind kind_;
 };
 
+// What tells one version of a file from another: its size and the time of
+// its last write.
+struct FileStamp {
+  uint64_t Size = 0;
+  uint64_t WriteTime = 0;
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 // An open file. Every method throws IoError on failure.
 class File {
  public:
@@ -35,6 +43,9 @@ class File {
   virtual void Write(const void* data, size_t size) = 0;
   virtual void Truncate() = 0;  // at the current position
   virtual void Flush() = 0;     // through to the disk
+  // The stamp FileSystem::StampOf gives by path, asked of the open file, which
+  // spares a second lookup of the path; nothing where the file cannot tell.
+  virtual std::optional<FileStamp> Stamp() { return std::nullopt; }
 };
 
 enum class OpenMode {
@@ -42,14 +53,6 @@ enum class OpenMode {
   ExistingReadWrite,  // read and write, others may read, write and replace it
   CreateNew,          // fails when the file exists
   CreateAlways,       // replaces whatever is there
-};
-
-// What tells one version of a file from another: its size and the time of
-// its last write.
-struct FileStamp {
-  uint64_t Size = 0;
-  uint64_t WriteTime = 0;
-  friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
 // The file operations the core needs from the platform. Paths are UTF-8.

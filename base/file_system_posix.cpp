@@ -19,6 +19,12 @@ namespace {
                 code == ENOENT ? IoError::Kind::NotFound : IoError::Kind::Other);
 }
 
+FileStamp StampFrom(const struct stat& st) {
+  return FileStamp{static_cast<uint64_t>(st.st_size),
+                   static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
+                       static_cast<uint64_t>(st.st_mtim.tv_nsec)};
+}
+
 class PosixFile : public File {
  public:
   PosixFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
@@ -51,6 +57,11 @@ class PosixFile : public File {
   }
   void Flush() override {
     if (::fsync(fd_) != 0) ThrowErrno(path_);
+  }
+  std::optional<FileStamp> Stamp() override {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) ThrowErrno(path_);
+    return StampFrom(st);
   }
 
  private:
@@ -118,9 +129,7 @@ std::vector<std::string> PosixFileSystem::FileNames(const std::string& folder) {
 std::optional<FileStamp> PosixFileSystem::StampOf(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-  return FileStamp{static_cast<uint64_t>(st.st_size),
-                   static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
-                       static_cast<uint64_t>(st.st_mtim.tv_nsec)};
+  return StampFrom(st);
 }
 
 void PosixFileSystem::Pause(int milliseconds) {

@@ -64,6 +64,14 @@ class Win32File : public File {
   void Flush() override {
     if (!FlushFileBuffers(h_)) ThrowLastError();
   }
+  // The same fields GetFileAttributesExW gives StampOf.
+  std::optional<FileStamp> Stamp() override {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(h_, &info)) ThrowLastError();
+    return FileStamp{
+        (uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow,
+        (uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) | info.ftLastWriteTime.dwLowDateTime};
+  }
 
  private:
   HANDLE h_;

@@ -362,8 +362,7 @@ bool TTovikMain::OnDataFileChangedElsewhere() {
 void TTovikMain::ReloadStore() {
   reloadPending_ = false;
   Win32StorePlatform storePlatform;
-  store_ = std::make_unique<OrganiserStore>(
-      LoadStore(location_.DataFilePath, *seams_.fileSystem, storePlatform));
+  store_ = LoadStoreInPlace(location_.DataFilePath, *seams_.fileSystem, storePlatform);
   HookStore();
   ApplyLanguage();
   ShowTheStore();
@@ -375,8 +374,7 @@ bool TTovikMain::RunCreationSteps() {
   location_ = ResolveDataLocation(ExecutablePath(), *seams_.fileSystem, locationPlatform);
   Win32StorePlatform storePlatform;
   try {
-    store_ = std::make_unique<OrganiserStore>(
-        LoadStore(location_.DataFilePath, *seams_.fileSystem, storePlatform));
+    store_ = LoadStoreInPlace(location_.DataFilePath, *seams_.fileSystem, storePlatform);
   } catch (const StartupFailure& e) {
     MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), kTitle, MB_OK | MB_ICONERROR);
     return false;

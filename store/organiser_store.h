@@ -106,6 +106,8 @@ class OrganiserStore {
   std::function<bool()> ConfirmOverwrite;
   // Takes the file as it is on disk now as this store's own.
   void RememberFileStamp();
+  // Takes `stamp`, asked of the file that was just read, as this store's own.
+  void RememberFileStamp(const FileStamp& stamp) { stamp_ = stamp; }
   void CloseStore();
 
   FileHeader Header() const;  // the header as SaveHeader writes it

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <memory>
 #include <mutex>
+#include <new>
+#include <optional>
 
 #include "base/day_number.h"
 
@@ -28,13 +30,22 @@ bool ParseInteger(const std::string& text, int& value) {
   return true;
 }
 
+// Load buffers start on a cache line: the system copies a file into memory
+// that starts on one markedly faster than into memory 16 bytes past one,
+// where the allocator may place a plain array.
+constexpr std::align_val_t kLoadBufferAlignment{64};
+struct LoadBufferFree {
+  void operator()(char* bytes) const { ::operator delete[](bytes, kLoadBufferAlignment); }
+};
+using LoadBuffer = std::unique_ptr<char[], LoadBufferFree>;
+
 // The memory of the last loaded file, kept when its store lets it go, so that
 // loading again reuses warm memory instead of faulting in fresh pages (a
 // large file's buffer is mapped anew by the allocator every time).
 class LoadBufferReserve {
  public:
   std::shared_ptr<char[]> Take(size_t capacity) {
-    std::unique_ptr<char[]> block;
+    LoadBuffer block;
     size_t blockCapacity = capacity;
     {
       const std::lock_guard<std::mutex> hold(lock_);
@@ -43,13 +54,13 @@ class LoadBufferReserve {
         blockCapacity = keptCapacity_;
       }
     }
-    if (!block) block.reset(new char[capacity]);
+    if (!block) block.reset(static_cast<char*>(::operator new[](capacity, kLoadBufferAlignment)));
     return {block.release(), [this, blockCapacity](char* bytes) { Give(bytes, blockCapacity); }};
   }
 
  private:
   void Give(char* bytes, size_t capacity) {
-    std::unique_ptr<char[]> block(bytes);
+    LoadBuffer block(bytes);
     const std::lock_guard<std::mutex> hold(lock_);
     if (!kept_ || keptCapacity_ < capacity) {
       kept_ = std::move(block);
@@ -58,7 +69,7 @@ class LoadBufferReserve {
   }
 
   std::mutex lock_;
-  std::unique_ptr<char[]> kept_;
+  LoadBuffer kept_;
   size_t keptCapacity_ = 0;
 };
 
@@ -70,12 +81,17 @@ LoadBufferReserve& TheLoadBufferReserve() {
 }
 
 // The whole file, read in one go; a file that grows while it is read is read
-// on. A read error ends the bytes there.
-SharedBytes ReadWholeFileShared(File& file) {
+// on. A read error ends the bytes there. `stamp` is the file's stamp from
+// before the read when the read found the file as the stamp says; otherwise
+// nothing, and the caller asks by path after the read, as for any file.
+SharedBytes ReadWholeFileShared(File& file, std::optional<FileStamp>& stamp) {
   size_t size = 0;
   try {
-    size = static_cast<size_t>(file.Size());
+    // One question gives both the size and the stamp.
+    stamp = file.Stamp();
+    size = static_cast<size_t>(stamp ? stamp->Size : file.Size());
   } catch (const IoError&) {
+    stamp.reset();
     return {};
   }
   // One byte to spare: a read that fills it shows that the file grew. A file
@@ -95,7 +111,9 @@ SharedBytes ReadWholeFileShared(File& file) {
       ReadInto(file, data.get(), capacity, have);
     }
   } catch (const IoError&) {  // what could not be read stays unread
+    stamp.reset();
   }
+  if (have != size) stamp.reset();
   return {std::move(data), have};
 }
 
@@ -169,9 +187,10 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
   // writes only the header bytes on disk, which the sections in memory do
   // not overlap.
   SharedBytes bytes;
+  std::optional<FileStamp> readStamp;
   bool opened = false;
   try {
-    bytes = ReadWholeFileShared(*fs.Open(dataFilePath, OpenMode::ExistingReadWrite));
+    bytes = ReadWholeFileShared(*fs.Open(dataFilePath, OpenMode::ExistingReadWrite), readStamp);
     opened = true;
   } catch (const IoError&) {
   }
@@ -204,7 +223,9 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
 
   // Header writes while settling are best effort: reading ignores failures,
   // and the program writes the header again once it is up.
-  const auto saveHeader = [&store] {
+  bool headerWritten = false;
+  const auto saveHeader = [&store, &headerWritten] {
+    headerWritten = true;
     try {
       store.SaveHeader();
     } catch (const IoError&) {
@@ -226,8 +247,19 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
 
   // A file just created, or one that could not be opened, has no records.
   if (bytes.size > kSectionsOffset) store.DecodeSections(bytes, kSectionsOffset);
-  store.RememberFileStamp();
+  // The stamp of the bytes read, unless the file changed since (a header
+  // written while settling, a file created); then the file as it is now.
+  if (readStamp && !headerWritten) {
+    store.RememberFileStamp(*readStamp);
+  } else {
+    store.RememberFileStamp();
+  }
   return store;
+}
+
+std::unique_ptr<OrganiserStore> LoadStoreInPlace(const std::string& dataFilePath, FileSystem& fs,
+                                                 StorePlatform& platform) {
+  return std::unique_ptr<OrganiserStore>(new OrganiserStore(LoadStore(dataFilePath, fs, platform)));
 }
 
 void WriteHeaderInPlace(FileSystem& fs, const std::string& path, const FileHeader& header) {

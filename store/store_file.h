@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ class StartupFailure : public std::runtime_error {
 };
 
 OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StorePlatform& platform);
+// The same, made where it stays: a store that is moved keeps its texts, but
+// each loaded note page then takes a copy of its bytes.
+std::unique_ptr<OrganiserStore> LoadStoreInPlace(const std::string& dataFilePath, FileSystem& fs,
+                                                 StorePlatform& platform);
 
 // The settling rules for unset settings, from the locale's answers.
 Language LanguageFromLangId(uint16_t langId);

@@ -37,6 +37,14 @@ void RawRead(benchmark::State& state, const BenchFile* f);
 // them to the disk, close.
 void RawWriteFlush(const std::string& path, std::string_view bytes);
 
+// The floor of a save that may never leave a half-written file: the bytes go
+// to a new file beside `path` (its name with ".tmp" added), are flushed to
+// the disk, and the new file is renamed over `path`. Creating a new file and
+// replacing the old one cost the file system more than rewriting a file in
+// place (a new inode, the directory, freeing the old file's blocks), and the
+// save must take these steps, so they belong to its floor.
+void RawWriteFlushRename(const std::string& path, std::string_view bytes);
+
 // Runs the registered benchmarks, then prints for each pair "work/floor" the
 // ratio of their mean real times, e.g. {"LoadStore", "RawRead"}.
 int RunWithRatios(int argc, char** argv,
