@@ -34,8 +34,10 @@ constexpr UINT kMsgFinishStart = WM_APP + 1;
 // Posted when the user takes another program's version of the data file.
 constexpr UINT kMsgReloadStore = WM_APP + 2;
 
-// The window's fonts, in the order of scaledFonts_.
-enum WindowFont { kNormalFont, kBoldFont, kHeadingFont, kTitleFont };
+// The window's fonts: the pages' three, in the order of FontKind, then the
+// title's.
+enum WindowFont : size_t { kNormalFont, kBoldFont, kHeadingFont, kTitleFont };
+static_assert(kHeadingFont == static_cast<size_t>(FontKind::Heading));
 
 // The window rectangle whose client area has the designed size, centred on
 // the screen.
@@ -65,9 +67,7 @@ void ShellOpen(const std::wstring& address) {
 
 TTovikMain::TTovikMain(Seams seams)
     : seams_(std::move(seams)),
-      scaledFonts_(
-          {{}, {.bold = true}, {.pixels = 13, .bold = true}, {.points = 14, .bold = true}}),
-      fonts_{scaledFonts_[kNormalFont], scaledFonts_[kBoldFont], scaledFonts_[kHeadingFont]} {
+      fonts_({{}, {.bold = true}, {.pixels = 13, .bold = true}, {.points = 14, .bold = true}}) {
   if (!seams_.fileSystem) seams_.fileSystem = std::make_unique<Win32FileSystem>();
   links_ = std::make_unique<LinksAndDialling>(LinksAndDialling::Seams{
       .telephony = std::move(seams_.telephony),
@@ -119,10 +119,9 @@ void TTovikMain::CreateControls() {
       ui::Panel::CreateArgs{.name = "pnlTop",
                             .parent = hwnd(),
                             .bounds = ui::Scaled(ui::Bounds(0, 0, kClientWidth, kTopPanelHeight)),
-                            .font = scaledFonts_[kNormalFont]});
-  lblTovikNameVersion_ = pnlTop_->AddLabel({.text = L"Tovik 5.63",
-                                            .bounds = ui::Bounds(8, 4, 240, 25),
-                                            .font = scaledFonts_[kTitleFont]});
+                            .font = fonts_[kNormalFont]});
+  lblTovikNameVersion_ = pnlTop_->AddLabel(
+      {.text = L"Tovik 5.63", .bounds = ui::Bounds(8, 4, 240, 25), .font = fonts_[kTitleFont]});
 
   const RECT pages = ui::Scaled(ui::Bounds(0, kTopPanelHeight, kClientWidth,
                                            kClientHeight - kTopPanelHeight - kBottomPanelHeight));
@@ -130,7 +129,7 @@ void TTovikMain::CreateControls() {
       0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
       pages.left, pages.top, pages.right - pages.left, pages.bottom - pages.top, hwnd(), nullptr,
       GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(pgcTop_, WM_SETFONT, reinterpret_cast<WPARAM>(scaledFonts_[kNormalFont]), FALSE);
+  SendMessageW(pgcTop_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[kNormalFont]), FALSE);
   SendMessageW(pgcTop_, TCM_SETITEMSIZE, 0,
                MAKELPARAM(ui::Scaled(kTabWidth), ui::Scaled(kTabHeight)));
   CreatePages();
@@ -140,7 +139,7 @@ void TTovikMain::CreateControls() {
                             .parent = hwnd(),
                             .bounds = ui::Scaled(ui::Bounds(0, kClientHeight - kBottomPanelHeight,
                                                             kClientWidth, kBottomPanelHeight)),
-                            .font = scaledFonts_[kNormalFont]});
+                            .font = fonts_[kNormalFont]});
   lblWhenDoneExit_ =
       pnlBottom_->AddLabel({.text = L"", .bounds = ui::Bounds(8, 6, 240, 14), .style = SS_RIGHT});
   btnExit_ = pnlBottom_->AddControl(L"BUTTON", L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
@@ -298,7 +297,7 @@ TFormAbout& TTovikMain::About() {
   if (about_) return *about_;
   about_ = std::make_unique<TFormAbout>(
       TFormAbout::CreateArgs{.owner = hwnd(),
-                             .font = scaledFonts_[kNormalFont],
+                             .font = fonts_[kNormalFont],
                              .dataRoot = Utf8ToWide(location_.DataRoot),
                              .dataFilePath = Utf8ToWide(location_.DataFilePath),
                              .website = Utf8ToWide(kMakerWebsite),
@@ -531,8 +530,7 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // Moved to a monitor of another scale: everything is laid out and lettered
 // anew for it. The About box is made again when next asked for.
 void TTovikMain::OnDpiChanged(int dpi, const RECT& suggested) {
-  scaledFonts_.FollowScale(hwnd(), dpi, suggested);
-  fonts_ = {scaledFonts_[kNormalFont], scaledFonts_[kBoldFont], scaledFonts_[kHeadingFont]};
+  fonts_.FollowScale(hwnd(), dpi, suggested);
   FitClientHeight();
   if (about_ && !about_->IsShowing()) about_.reset();
 }

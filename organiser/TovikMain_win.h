@@ -198,8 +198,7 @@ class TTovikMain : public ui::Window, private PageHost {
   ActivationRule activation_;
   MainMenuBar menu_;
 
-  ui::ScaledFonts scaledFonts_;
-  WindowFonts fonts_;  // the pages' part of them
+  ui::ScaledFonts fonts_;
   std::unique_ptr<ui::FocusTracker> focus_;
   std::unique_ptr<ui::Panel> pnlTop_;
   std::unique_ptr<ui::Panel> pnlBottom_;

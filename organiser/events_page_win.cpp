@@ -33,7 +33,7 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
       .storedRows = kStoredRows,
       .colWidths = {28, 26, 215},
       .rowHeight = 16,
-      .font = Fonts().normal,
+      .font = Font(FontKind::Normal),
       .editing = true});
   CreateControls(*this, Design());
   Image3_ = CreateSearchPicture(ui::Bounds(6, 281, 19, 19));

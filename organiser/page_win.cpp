@@ -14,7 +14,7 @@ OrganiserPage::OrganiserPage(const PageArgs& args, std::string_view sheetName,
       sheet_({.name = sheetName,
               .parent = args.window,
               .bounds = args.bounds,
-              .font = args.fonts->normal}),
+              .font = (*args.fonts)[static_cast<size_t>(FontKind::Normal)]}),
       panel_({.name = panelName,
               .parent = sheet_.hwnd(),
               .bounds = ui::Bounds(0, 0, args.bounds.right - args.bounds.left,
@@ -25,9 +25,7 @@ OrganiserPage::OrganiserPage(const PageArgs& args, std::string_view sheetName,
 
 HWND OrganiserPage::Create(const wchar_t* className, const wchar_t* text, DWORD style,
                            const RECT& bounds, FontKind font, DWORD exStyle) {
-  const HFONT handle = font == FontKind::Heading ? Fonts().heading
-                       : font == FontKind::Bold  ? Fonts().bold
-                                                 : Fonts().normal;
+  const HFONT handle = Font(font);
   if (std::wstring_view(className) == L"STATIC") {
     return panel_.AddLabel({.text = text, .bounds = bounds, .style = style, .font = handle});
   }

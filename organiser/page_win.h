@@ -8,6 +8,7 @@
 #include "organiser/language_texts.h"
 #include "organiser/targets.h"
 #include "ui/focus_tracker_win.h"
+#include "ui/fonts_win.h"
 #include "ui/panel_win.h"
 
 namespace tovik {
@@ -16,13 +17,6 @@ class DateFormatter;
 class LinksAndDialling;
 class OrganiserStore;
 class TextLowering;
-
-// The fonts of the main window, which its pages share.
-struct WindowFonts {
-  HFONT normal = nullptr;   // "MS Sans Serif", 8 points
-  HFONT bold = nullptr;     // the same, bold
-  HFONT heading = nullptr;  // bold, 13 pixels high: page headings and the shown date
-};
 
 // What a page asks of the window that holds it.
 class PageHost {
@@ -52,13 +46,16 @@ class PageHost {
 // How a page is made: the window that holds it, where its sheet goes, and
 // what the pages share.
 struct PageArgs {
-  HWND window = nullptr;  // the main window
-  RECT bounds{};          // the sheet's place in the window's client area
-  const WindowFonts* fonts = nullptr;
+  HWND window = nullptr;                   // the main window
+  RECT bounds{};                           // the sheet's place in the window's client area
+  const ui::ScaledFonts* fonts = nullptr;  // the main window's, from FontKind on
   ui::FocusTracker* focus = nullptr;
   PageHost* host = nullptr;
 };
 
+// The main window's fonts that its pages use, by their place among them:
+// "MS Sans Serif" 8 points, the same bold, and bold 13 pixels high for page
+// headings and the shown date.
 enum class FontKind { Normal, Bold, Heading };
 
 // One row of a page's design table: a control of a system class, made at its
@@ -117,7 +114,7 @@ class OrganiserPage : public ui::ControlEvents {
 
   PageHost& Host() const { return *args_.host; }
   ui::FocusTracker& Focus() const { return *args_.focus; }
-  const WindowFonts& Fonts() const { return *args_.fonts; }
+  HFONT Font(FontKind kind) const { return (*args_.fonts)[static_cast<size_t>(kind)]; }
 
  private:
   HWND Create(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& bounds,
