@@ -49,6 +49,19 @@ e2e_wait_window() {
 # Waits for every Wine process of the prefix to end.
 e2e_wait_exit() { timeout 60 wineserver -w; }
 
+# Runs the command until it prints the expected text, for at most 10 s, and
+# prints what it printed last: a state that follows an action is waited for.
+e2e_poll() {
+  local want=$1 got
+  shift
+  for _ in $(seq 20); do
+    got=$("$@")
+    [ "$got" == "$want" ] && break
+    sleep 0.5
+  done
+  echo "$got"
+}
+
 e2e_expect() {
   if [ "$2" == "$3" ]; then
     echo "ok: $1"
@@ -60,6 +73,13 @@ e2e_expect() {
 
 e2e_done() {
   [ "$E2E_FAILURES" -eq 0 ] || { echo "$E2E_FAILURES check(s) failed"; exit 1; }
+}
+
+# Starts the organiser of the current folder under the given locale and
+# gives its window the focus, for the keys that follow.
+e2e_start_organiser() {
+  LC_ALL=$1 wine ./Tovik.exe &
+  xdotool windowfocus --sync "$(e2e_wait_window '^Tovik$')"
 }
 
 # Asks the program's windows to close (WM_CLOSE), as the close box does.

@@ -20,9 +20,7 @@ done
 e2e_program_folder "$tovik"
 python3 "$here/reminder_data.py" "$E2E_PROGRAM" calendar 2 en_US 0
 cd "$E2E_PROGRAM"
-LC_ALL=en_US.UTF-8 wine ./Tovik.exe &
-window=$(e2e_wait_window '^Tovik$')
-xdotool windowfocus --sync "$window"
+e2e_start_organiser en_US.UTF-8
 xdotool key --delay 300 F10 Down Down Return
 for _ in $(seq 40); do [ -s Tovik.ics ] && break; sleep 0.5; done
 e2e_close Tovik.exe

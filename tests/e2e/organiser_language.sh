@@ -25,9 +25,8 @@ xdotool mousemove "$((X + 60))" "$((top + 300))" click 1
 xdotool type --delay 20 "Dentist"
 # Lingua is the second menu, Russian its seventh item.
 xdotool key F10 Right Down Down Down Down Down Down Down Return
-sleep 1
-e2e_expect "language in the file while the organiser runs" "7" \
-  "$(($(od -An -tu1 -N1 Tovik.dat) & 15))"
+language_in_file() { echo $(($(od -An -tu1 -N1 Tovik.dat) & 15)); }
+e2e_expect "language in the file while the organiser runs" 7 "$(e2e_poll 7 language_in_file)"
 e2e_close Tovik.exe
 e2e_wait_exit
 

@@ -102,9 +102,7 @@ print_with() {
 e2e_program_folder "$tovik"
 python3 "$here/reminder_data.py" "$E2E_PROGRAM" due 2 en_US 0
 cd "$E2E_PROGRAM"
-LC_ALL=en_US.UTF-8 wine ./Tovik.exe &
-window=$(e2e_wait_window '^Tovik$')
-xdotool windowfocus --sync "$window"
+e2e_start_organiser en_US.UTF-8
 
 # The calendar through the File menu's fourth item.
 print_with F10 Down Down Down Down Return
@@ -112,7 +110,7 @@ calendar_pdf=$(next_pdf)
 print_with ctrl+p
 day_pdf=$(next_pdf "$calendar_pdf")
 xdotool key ctrl+s
-sleep 2
+for _ in $(seq 40); do [ -s Diary.txt ] && break; sleep 0.5; done
 e2e_close Tovik.exe
 e2e_wait_exit
 
@@ -152,11 +150,9 @@ if [ -n "${TOVIK_E2E_KEEP:-}" ]; then cp "$calendar_pdf" "$day_pdf" "$TOVIK_E2E_
 rm -f Tovik.dat Diary.txt
 python3 "$here/reminder_data.py" "$E2E_PROGRAM" nothing 7 en_US 0
 use_unix_locale ru_RU.UTF-8
-LC_ALL=ru_RU.UTF-8 wine ./Tovik.exe &
-window=$(e2e_wait_window '^Tovik$')
-xdotool windowfocus --sync "$window"
+e2e_start_organiser ru_RU.UTF-8
 xdotool key ctrl+s
-sleep 2
+for _ in $(seq 40); do [ -s 'Ежедневно.txt' ] && break; sleep 0.5; done
 e2e_close Tovik.exe
 e2e_wait_exit
 e2e_expect "the Russian export" \

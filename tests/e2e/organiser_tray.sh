@@ -25,19 +25,15 @@ us explorer /desktop=shell,1024x768 ./Tovik.exe >/dev/null 2>&1 &
 window=$(e2e_wait_window '^Tovik$')
 sleep 1
 xdotool windowfocus --sync "$window" key alt+space n  # Minimize, from the window menu
-sleep 1
-e2e_expect "window after minimising" hidden "$(shown)"
+e2e_expect "window after minimising" hidden "$(e2e_poll hidden shown)"
 shot organiser-in-tray
 xdotool mousemove "$tray_icon_x" "$tray_icon_y" click 1
-sleep 1
-e2e_expect "window after a press on the icon" shown "$(shown)"
+e2e_expect "window after a press on the icon" shown "$(e2e_poll shown shown)"
 shot organiser-restored-from-tray
 xdotool mousemove "$tray_icon_x" "$tray_icon_y" click 3
-sleep 1
-e2e_expect "window after a right press on the icon" hidden "$(shown)"
+e2e_expect "window after a right press on the icon" hidden "$(e2e_poll hidden shown)"
 xdotool mousemove "$tray_icon_x" "$tray_icon_y" click 2
-sleep 1
-e2e_expect "window after a middle press on the icon" shown "$(shown)"
+e2e_expect "window after a middle press on the icon" shown "$(e2e_poll shown shown)"
 xdotool windowfocus --sync "$window" key alt+F4  # the close box
 # The desktop stays; the organiser's window goes with its process.
 ended=running

@@ -43,34 +43,31 @@ class PrintingTest : public OrganiserWindowTest {
   }
 };
 
-// What was just typed into the day's box is exported without leaving the box.
-TEST_F(PrintingTest, ExportIncludesTheTextStillInTheBox) {
+// The export is written in the code page's bytes, dates in the short date
+// format, with what is still being typed in the day's box; a failed export
+// (the earlier file held open by another program) leaves that file whole,
+// tells the user and is logged.
+TEST_F(PrintingTest, ExportWritesTheDiaryAndReportsAFailure) {
   TTovikMain& main = Start();
   const HWND box = main.Appointments().DayNote();
   SetFocus(box);
-  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"typed just now"));
-  Run(Command::SaveDiary);
-  EXPECT_NE(ReadBytes(ExportPath()).find("typed just now"), std::string::npos);
-}
-
-// The export is written in the code page's bytes, dates in the short date
-// format; a failed export (the earlier file held open by another program)
-// leaves that file whole, tells the user and is logged.
-TEST_F(PrintingTest, ExportWritesTheDiaryAndReportsAFailure) {
-  TTovikMain& main = Start();
+  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"typed"));
   const bool russian = main.Store().LanguageId == Language::Russian;
   EXPECT_EQ(russian, GetACP() == 1251);
   const std::string text =
       WideToAnsi(russian ? L"\u0417\u0443\u0431\u043d\u043e\u0439\r\n10:00" : L"Dentist\r\nat ten");
   const int32_t today = DayNumberFromDate(Today());
   AddDayText(today + 1, "later");
-  AddDayText(today, text);
+  AddDayText(today + 2, text);
   MessageBoxAnswerer success;
   Run(Command::SaveDiary);
   EXPECT_TRUE(success.Stop().empty());
-  const std::string expected = WideToAnsi(Utf8ToWide(ShortDate(today))) + "\r\n" + text +
-                               "\r\n\r\n" + WideToAnsi(Utf8ToWide(ShortDate(today + 1))) +
-                               "\r\nlater\r\n\r\n";
+  std::string expected;
+  for (const auto& [day, dayText] : {std::pair{today, std::string("typed")},
+                                     std::pair{today + 1, std::string("later")},
+                                     std::pair{today + 2, text}}) {
+    expected += WideToAnsi(Utf8ToWide(ShortDate(day))) + "\r\n" + dayText + "\r\n\r\n";
+  }
   EXPECT_EQ(ReadBytes(ExportPath()), expected);
   EXPECT_EQ(ExportPath().filename().wstring(),
             russian ? L"\u0415\u0436\u0435\u0434\u043d\u0435\u0432\u043d\u043e.txt" : L"Diary.txt");
@@ -78,7 +75,7 @@ TEST_F(PrintingTest, ExportWritesTheDiaryAndReportsAFailure) {
   const HANDLE held = CreateFileW(ExportPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  AddDayText(today + 2, "never exported");
+  AddDayText(today + 3, "never exported");
   MessageBoxAnswerer failure;
   Run(Command::SaveDiary);
   EXPECT_EQ(failure.Stop().size(), 1u);
@@ -89,42 +86,9 @@ TEST_F(PrintingTest, ExportWritesTheDiaryAndReportsAFailure) {
             std::string::npos);
 }
 
-// The heading holds the title and the shown day's long date; each line of
-// the box follows as the box shows it, a wrapped paragraph as several.
-TEST_F(PrintingTest, DayNotesPrintTheBoxAsItShowsItsLines) {
-  TTovikMain& main = Start();
-  const std::wstring paragraph =
-      L"A paragraph long enough to wrap in the box: one two three four five six seven eight "
-      L"nine ten eleven twelve thirteen fourteen fifteen sixteen seventeen eighteen.";
-  SetWindowTextW(main.Appointments().DayNote(), (L"First line\r\n" + paragraph).c_str());
-  Run(Command::PrintDate);
-  const std::string heading =
-      "   " + main.LanguageText(Target::PrintTitle) + ", " +
-      FormatDate(main.Dates(), Today(), "dddddd", main.Store().LongDatePrefix);
-  const std::vector<std::string> texts = PrintedTexts();
-  ASSERT_GE(texts.size(), 4u);
-  EXPECT_EQ(texts[0], heading);
-  EXPECT_EQ(texts[1], "     First line");
-  std::string joined;
-  for (size_t i = 2; i < texts.size(); ++i) {
-    EXPECT_EQ(texts[i].substr(0, 5), "     ");
-    joined += texts[i].substr(5);
-  }
-  EXPECT_EQ(Utf8ToWide(joined), paragraph);
-  EXPECT_EQ(printouts_.back().ended, 1);
-
-  SetWindowTextW(main.Appointments().DayNote(), L"");
-  Run(Command::PrintDate);
-  EXPECT_EQ(PrintedTexts(), std::vector<std::string>{heading});
-
-  printerCancels_ = true;
-  Run(Command::PrintDate);
-  Run(Command::PrintAll);
-  EXPECT_EQ(printouts_.size(), 2u);
-}
-
 // With the events page in front (as the calendar's double-click brings it),
-// the same command prints the grid's rows that have a day.
+// the day's print prints the grid's rows that have a day; a cancelled print
+// dialog prints nothing.
 TEST_F(PrintingTest, DayNotesOnTheEventsPagePrintTheGrid) {
   TTovikMain& main = Start();
   main.SelectPage(TTovikMain::kEventsPage);
@@ -139,6 +103,12 @@ TEST_F(PrintingTest, DayNotesOnTheEventsPagePrintTheGrid) {
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(texts[2], "         06   10   Anna");
   EXPECT_EQ(texts[3], "         12   24   Christmas Eve");
+  EXPECT_EQ(printouts_.back().ended, 1);
+
+  printerCancels_ = true;
+  Run(Command::PrintDate);
+  Run(Command::PrintAll);
+  EXPECT_EQ(printouts_.size(), 1u);
 }
 
 }  // namespace
