@@ -4,6 +4,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$root/scripts/wine-env.sh"
 
+# The tests' reader of a running program's windows, built beside the
+# reminder that every script is given second.
+E2E_PROBE="$(dirname "${2:-.}")/tests/win/window_probe_helper.exe"
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tovik-e2e.XXXXXX")
 E2E_FAILURES=0
 export HOME="$E2E_WORK/home"

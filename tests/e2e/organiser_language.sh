@@ -7,11 +7,10 @@ set -euo pipefail
 tovik=$1
 chktovik=$2
 here=$(cd "$(dirname "$0")" && pwd)
-probe=$(dirname "$chktovik")/tests/win/window_probe_helper.exe
 . "$here/e2e_lib.sh"
 exit_button=152
 
-e2e_program_folder "$tovik" "$chktovik" "$probe"
+e2e_program_folder "$tovik" "$chktovik" "$E2E_PROBE"
 cd "$E2E_PROGRAM"
 mkdir organiser reminder
 us() { LC_ALL=en_US.UTF-8 wine "$@"; }

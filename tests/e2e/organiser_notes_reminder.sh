@@ -7,10 +7,9 @@ set -euo pipefail
 tovik=$1
 chktovik=$2
 here=$(cd "$(dirname "$0")" && pwd)
-probe=$(dirname "$chktovik")/tests/win/window_probe_helper.exe
 . "$here/e2e_lib.sh"
 
-e2e_program_folder "$tovik" "$chktovik" "$probe"
+e2e_program_folder "$tovik" "$chktovik" "$E2E_PROBE"
 cd "$E2E_PROGRAM"
 LC_ALL=en_US.UTF-8 wine ./Tovik.exe &
 window=$(e2e_wait_window '^Tovik$')

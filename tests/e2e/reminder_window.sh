@@ -7,11 +7,10 @@
 here=$(cd "$(dirname "$0")" && pwd)
 tovik=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 chktovik=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-probe=$(dirname "$chktovik")/tests/win/window_probe_helper.exe
-[ -f "$probe" ] || { echo "missing $probe"; exit 1; }
 . "$here/e2e_lib.sh"
+[ -f "$E2E_PROBE" ] || { echo "missing $E2E_PROBE"; exit 1; }
 
-e2e_program_folder "$tovik" "$chktovik" "$probe"
+e2e_program_folder "$tovik" "$chktovik" "$E2E_PROBE"
 program=$E2E_PROGRAM
 cd "$program"
 

@@ -1,62 +1,41 @@
-// The periodic events page's rules: cell numbers, the checks while typing,
-// the rows written back and the order of the events.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "organiser/events.h"
 
 namespace tovik {
 namespace {
 
-TEST(CellNumber, LeadingDigitsOfTheTrimmedText) {
-  const std::pair<std::wstring_view, int> cases[] = {
-      {L"07", 7}, {L" 12 ", 12}, {L"5x", 5}, {L"x5", 0}, {L"", 0}, {L"\t3\r\n", 3}, {L"1 2", 1},
-  };
-  for (const auto& [cell, number] : cases) EXPECT_EQ(CellNumber(cell), number) << cell.size();
-}
-
-TEST(IsEventCellAccepted, MonthDayAndTextChecks) {
-  const std::wstring seventy(70, L'x'), seventyOne(71, L'x');
-  struct Case {
-    int column;
-    std::wstring_view text, month;
-    bool accepted;
-  } cases[] = {
-      {0, L"14", L"", true},   {0, L"15", L"", false},      {0, L"1", L"", true},
-      {1, L"28", L"02", true}, {1, L"29", L"02", false},  // 29 February is refused
-      {1, L"30", L"04", true}, {1, L"31", L"04", false},    {1, L"31", L"13", true},
-      {1, L"7", L"14", true},  {1, L"8", L"14", false},     {1, L"1", L"", false},
-      {1, L"1", L"15", false}, {1, L"", L"", true},         {1, L"31", L"12", true},
-      {2, seventy, L"", true}, {2, seventyOne, L"", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(IsEventCellAccepted(c.column, c.text, c.month), c.accepted)
-        << c.column << " " << c.text.size() << " " << c.month.size();
+// Months go to 14, days to the month's last (28 in February, 7 weekly, none without a
+// month), texts to 70 characters; a cell's number is its leading digits, blanks trimmed.
+TEST(EventsPage, ChecksWhileTyping) {
+  const std::tuple<int, std::wstring_view, int> lastAccepted[] = {
+      {0, L"", 14},   {1, L"\t02\r\n", 28}, {1, L"4x", 30}, {1, L"1 4", 31},
+      {1, L"13", 31}, {1, L"14", 7},        {1, L"x5", 0},  {1, L"15", 0}};
+  for (const auto& [column, month, last] : lastAccepted) {
+    EXPECT_TRUE(IsEventCellAccepted(column, L" " + std::to_wstring(last), month)) << last;
+    EXPECT_FALSE(IsEventCellAccepted(column, std::to_wstring(last + 1), month)) << last;
   }
+  EXPECT_TRUE(IsEventCellAccepted(2, std::wstring(70, L'x'), L""));
+  EXPECT_FALSE(IsEventCellAccepted(2, std::wstring(71, L'x'), L""));
 }
 
-// Rows need not follow each other: incomplete rows drop out and the events
-// behind them close up; texts are stored without their blanks.
-TEST(EventRowsToStore, IncompleteRowsDropOut) {
-  const std::vector<EventRow> rows = {
-      {L"", L"", L""},         {L"05", L"01", L"  Mum  "}, {L"03", L"", L"no day"},
-      {L"", L"04", L"no mo"},  {L"12", L"24", L"\r\n"},    {L"13", L"15", L"Rent"},
-      {L"15", L"01", L"kept"},
-  };
-  const std::vector<EventRowItem> items = EventRowsToStore(rows);
-  ASSERT_EQ(items.size(), 3u);
-  EXPECT_EQ(items[0].Month, 5);
-  EXPECT_EQ(items[0].Text, L"Mum");
-  EXPECT_EQ(items[1].Month, 13);
-  EXPECT_EQ(items[2].Month, 15);  // a refused month that was left is stored as typed
-}
-
-TEST(SortEvents, ByMonthAndDayWithMonthlyAndWeeklyLast) {
-  std::vector<PeriodicEvent> events = {
-      {14, 2, {}}, {12, 24, {}}, {13, 1, {}}, {1, 5, {}}, {3, 8, {}}};
+// Incomplete rows drop out, texts lose their blanks, a refused month left is stored
+// as typed; monthly and weekly events sort after December.
+TEST(EventsPage, RowsToStoreAndTheirOrder) {
+  const std::vector<EventRow> rows = {{L"", L"", L""},         {L"05", L"01", L" Mum "},
+                                      {L"03", L"", L"x"},      {L"", L"04", L"x"},
+                                      {L"12", L"24", L"\r\n"}, {L"15", L"01", L"kept"}};
+  std::wstring stored;
+  for (const EventRowItem& i : EventRowsToStore(rows))
+    stored += std::to_wstring(i.Month) + L"/" + std::to_wstring(i.Day) + L" " + i.Text + L";";
+  EXPECT_EQ(stored, L"5/1 Mum;15/1 kept;");
+  std::vector<PeriodicEvent> events = {{14, 2, {}}, {12, 24, {}}, {13, 1, {}}, {12, 5, {}}};
   SortEvents(events);
   std::vector<int> keys;
   for (const PeriodicEvent& e : events) keys.push_back(e.Month * 100 + e.Day);
-  EXPECT_EQ(keys, (std::vector<int>{105, 308, 1224, 1301, 1402}));
+  EXPECT_EQ(keys, (std::vector<int>{1205, 1224, 1301, 1402}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "organiser/icalendar_export.h"
@@ -9,97 +10,59 @@
 namespace tovik {
 namespace {
 
-int32_t Day(int year, int month, int day) {
-  return DayNumberFromDate(year, month, day);
+using namespace std::literals;
+
+uint16_t Day(int month, int day, int year = 2027) {
+  return static_cast<uint16_t>(DayNumberFromDate(year, month, day));
 }
 
-// Escaping, and folding at 75 octets with the continuation's space counted,
-// never inside the two octets of "é".
-TEST(ICalendarExport, TextPropertyEscapesAndFolds) {
-  const std::string x66(66, 'x'), x67(67, 'x'), x74(74, 'x');
-  const struct {
-    std::string value, lines;
-  } cases[] = {
-      {"a\\b;c,d", "SUMMARY:a\\\\b\\;c\\,d\r\n"},
-      {"one\r\ntwo\rthree\nfour\r\n", "SUMMARY:one\\ntwo\\nthree\\nfour\\n\r\n"},
-      {"tab\tkept\x01\x7F", "SUMMARY:tab\tkept\r\n"},
-      {x67, "SUMMARY:" + x67 + "\r\n"},
-      {x67 + "y", "SUMMARY:" + x67 + "\r\n y\r\n"},
-      {x67 + x74 + "z", "SUMMARY:" + x67 + "\r\n " + x74 + "\r\n z\r\n"},
-      {x66 + "\xC3\xA9", "SUMMARY:" + x66 + "\r\n \xC3\xA9\r\n"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(TextProperty("SUMMARY", c.value), c.lines) << c.value;
-}
-
-// Today is Friday 15 January 2027 unless a row says otherwise. A day the
-// month lacks falls on its last day, as the reminder shows it.
+// From Friday 15 January 2027 (or the day a row gives); a day the month
+// lacks falls on its last day, and an impossible event has no recurrence.
 TEST(ICalendarExport, RecurrencesStartOnTheNextDate) {
-  const std::string february = "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1";
-  const std::string notFebruary = "FREQ=MONTHLY;BYMONTH=1,3,4,5,6,7,8,9,10,11,12;BYMONTHDAY=";
-  const int32_t friday = Day(2027, 1, 15);
-  const struct {
-    int month, day;
-    int32_t today;
-    std::vector<ICalendarRecurrence> expected;
-  } cases[] = {
-      {1, 10, friday, {{Day(2028, 1, 10), "FREQ=YEARLY;BYMONTH=1;BYMONTHDAY=10"}}},
-      {12, 31, friday, {{Day(2027, 12, 31), "FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=31"}}},
-      {2, 29, friday, {{Day(2027, 2, 28), february}}},
-      {4, 31, friday, {{Day(2027, 4, 30), "FREQ=YEARLY;BYMONTH=4;BYMONTHDAY=-1"}}},
-      {13, 10, friday, {{Day(2027, 2, 10), "FREQ=MONTHLY;BYMONTHDAY=10"}}},
-      {13, 31, Day(2027, 4, 2), {{Day(2027, 4, 30), "FREQ=MONTHLY;BYMONTHDAY=-1"}}},
-      {13, 30, friday, {{Day(2027, 1, 30), notFebruary + "30"}, {Day(2027, 2, 28), february}}},
-      {13,
-       29,
-       Day(2028, 2, 1),
-       {{Day(2028, 3, 29), notFebruary + "29"}, {Day(2028, 2, 29), february}}},
-      {14, 1, friday, {{Day(2027, 1, 17), "FREQ=WEEKLY;BYDAY=SU"}}},
-      {14, 6, friday, {{friday, "FREQ=WEEKLY;BYDAY=FR"}}},
-      {0, 5, friday, {}},
-      {14, 8, friday, {}},
-      {5, 32, friday, {}},
+  const std::string feb = "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1";
+  const std::string notFeb = "FREQ=MONTHLY;BYMONTH=1,3,4,5,6,7,8,9,10,11,12;BYMONTHDAY=29";
+  const std::tuple<int, int, int32_t, std::vector<ICalendarRecurrence>> cases[] = {
+      {1, 10, Day(1, 15), {{Day(1, 10, 2028), "FREQ=YEARLY;BYMONTH=1;BYMONTHDAY=10"}}},
+      {2, 29, Day(1, 15), {{Day(2, 28), feb}}},
+      {13, 10, Day(1, 15), {{Day(2, 10), "FREQ=MONTHLY;BYMONTHDAY=10"}}},
+      {13, 31, Day(4, 2), {{Day(4, 30), "FREQ=MONTHLY;BYMONTHDAY=-1"}}},
+      {13, 29, Day(2, 1, 2028), {{Day(3, 29, 2028), notFeb}, {Day(2, 29, 2028), feb}}},
+      {14, 1, Day(1, 15), {{Day(1, 17), "FREQ=WEEKLY;BYDAY=SU"}}},
+      {14, 8, Day(1, 15), {}},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(EventRecurrences(c.month, c.day, EventToday(c.today)), c.expected)
-        << c.month << "/" << c.day << " from " << c.today;
-  }
+  for (const auto& [month, day, today, expected] : cases)
+    EXPECT_EQ(EventRecurrences(month, day, EventToday(today)), expected) << month << "/" << day;
 }
 
-// A day's first slot, and two copies of one event with UIDs of their own;
-// the stored bytes (Windows-1252 here) go through the converter.
+// Stored bytes (Windows-1252 "Å" here) go through the converter; texts are
+// escaped and folded at 75 octets, the continuation's space counted, never
+// inside a character. Two copies of one event have UIDs of their own.
 TEST(ICalendarExport, WholeFile) {
+  const auto utf8 = [](std::string_view s) {
+    std::string out;
+    for (const char c : s) out += c == '\xC5' ? "Å" : std::string(1, c);
+    return out;
+  };
   const std::vector<AppointmentEntry> slots = {
-      {.Day = static_cast<uint16_t>(Day(2027, 1, 20)), .Text = std::string("\xC5r, 9\r\nx\0", 9)},
-      {.Day = static_cast<uint16_t>(Day(2027, 1, 20)), .Text = std::string("later\0", 6)}};
-  const PeriodicEvent gym{.Month = 14, .Day = 2, .Text = std::string("Gym\0", 4)};
-  const std::vector<PeriodicEvent> events = {gym, {}, gym};
-  const ICalendarSource source{.Slots = slots,
-                               .Events = events,
-                               .Today = Day(2027, 1, 15),
-                               .Stamp = "20270115T080000Z",
-                               .ToUtf8 = [](std::string_view stored) {
-                                 std::string utf8;
-                                 for (const char c : stored) {
-                                   if (static_cast<unsigned char>(c) >= 0xC0) utf8 += '\xC3';
-                                   utf8 += static_cast<unsigned char>(c) >= 0xC0 ? c - 0x40 : c;
-                                 }
-                                 return utf8;
-                               }};
+      {Day(1, 20),
+       "\xC5\\;,\t\x01\r\nb\rc\nd" + std::string(23, '\xC5') + "z" + std::string(36, '\xC5')}};
+  const std::vector<PeriodicEvent> events = {{14, 2, "\xC5"s}, {}, {14, 2, "\xC5"s}};
   testing::MemoryFileSystem fs;
-  ExportICalendar(fs, "C:\\Data\\Tovik.ics", source);
-  const std::string gymEvent =
-      "@tovik\r\nDTSTAMP:20270115T080000Z\r\nDTSTART;VALUE=DATE:20270118\r\n"
-      "DTEND;VALUE=DATE:20270119\r\nRRULE:FREQ=WEEKLY;BYDAY=MO\r\nSUMMARY:Gym\r\n"
-      "DESCRIPTION:Gym\r\nEND:VEVENT\r\n";
-  EXPECT_EQ(fs.Get("C:\\Data\\Tovik.ics"),
-            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Tovik//Tovik organiser//EN\r\n"
-            "CALSCALE:GREGORIAN\r\n"
-            "BEGIN:VEVENT\r\nUID:day-20270120@tovik\r\nDTSTAMP:20270115T080000Z\r\n"
-            "DTSTART;VALUE=DATE:20270120\r\nDTEND;VALUE=DATE:20270121\r\n"
-            "SUMMARY:\xC3\x85r\\, 9\r\nDESCRIPTION:\xC3\x85r\\, 9\\nx\r\nEND:VEVENT\r\n"
-            "BEGIN:VEVENT\r\nUID:event-716d92e79fb9f48c" +
-                gymEvent + "BEGIN:VEVENT\r\nUID:event-716d92e79fb9f48c.2" + gymEvent +
-                "END:VCALENDAR\r\n");
+  ExportICalendar(fs, "T.ics", {slots, events, Day(1, 15), "20270115T080000Z", utf8});
+  std::string file = fs.Get("T.ics");
+  for (size_t i; (i = file.find("\r\n")) != std::string::npos;) file.replace(i, 2, "|");
+  EXPECT_EQ(file,
+            "BEGIN:VCALENDAR|VERSION:2.0|PRODID:-//Tovik//Tovik organiser//EN|CALSCALE:GREGORIAN|"
+            "BEGIN:VEVENT|UID:day-20270120@tovik|DTSTAMP:20270115T080000Z|"
+            "DTSTART;VALUE=DATE:20270120|DTEND;VALUE=DATE:20270121|SUMMARY:Å\\\\\\;\\,\t|"
+            "DESCRIPTION:Å\\\\\\;\\,\t\\nb\\nc\\ndÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅ| "
+            "ÅzÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅ| Å|END:VEVENT|"
+            "BEGIN:VEVENT|UID:event-1f35d7b1ad9cfe81@tovik|DTSTAMP:20270115T080000Z|"
+            "DTSTART;VALUE=DATE:20270118|DTEND;VALUE=DATE:20270119|RRULE:FREQ=WEEKLY;BYDAY=MO|"
+            "SUMMARY:Å|DESCRIPTION:Å|END:VEVENT|"
+            "BEGIN:VEVENT|UID:event-1f35d7b1ad9cfe81.2@tovik|DTSTAMP:20270115T080000Z|"
+            "DTSTART;VALUE=DATE:20270118|DTEND;VALUE=DATE:20270119|RRULE:FREQ=WEEKLY;BYDAY=MO|"
+            "SUMMARY:Å|DESCRIPTION:Å|END:VEVENT|END:VCALENDAR|");
 }
 
 }  // namespace

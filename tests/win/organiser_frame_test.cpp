@@ -246,7 +246,6 @@ TEST_F(OrganiserFrame, LanguageCommandSavesTheHeaderAndRedoesWhatFollowsTheLangu
       {Command::LanGerman, Language::German, L"&Beenden", L"Ostersonntag", 104},
       {Command::LanFrench, Language::French, L"&Quitter", L"P\u00e2que", 404},
       {Command::LanDanish, Language::Danish, L"&Luk", L"P\u00e5skedag", 4},
-      {Command::LanRussian, Language::Russian, L"&\u0412\u044b\u0445\u043e\u0434", L"", 104},
       {Command::LanPortuguese, Language::Portuguese, L"&Sair", L"", 104},
   };
   int32_t color = 0x00102030;
@@ -264,7 +263,7 @@ TEST_F(OrganiserFrame, LanguageCommandSavesTheHeaderAndRedoesWhatFollowsTheLangu
     EXPECT_EQ(WindowText(page.ShownDateLabel()), date);
     const std::wstring feasts = WindowText(page.FeastLabel());
     EXPECT_EQ(feasts.substr(0, wcslen(c.easter)), c.easter);
-    EXPECT_EQ(feasts.empty(), *c.easter == 0);  // Russian and Portuguese name no feasts
+    EXPECT_EQ(feasts.empty(), *c.easter == 0);  // Portuguese names no feasts
     EXPECT_EQ(main.Events().Panel().Color(), color);
     EXPECT_EQ(static_cast<int>(GetWindowContextHelpId(page.DayNote())), c.dayNoteHelp);
     EXPECT_EQ(static_cast<int>(GetWindowContextHelpId(main.Events().Grid().hwnd())),
