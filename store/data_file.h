@@ -75,47 +75,6 @@ struct Settings {
 Settings SplitSettingsWord(uint16_t word);
 uint16_t ComposeSettingsWord(const Settings& s);
 
-// The reads WalkSections makes, as RecordReader makes them, over bytes in
-// memory only. Everything is inline and nothing refills, so the position
-// stays in a register while a whole file read at once is walked: a record's
-// place depends on the length before it, and a position kept in memory
-// lengthens that chain.
-class MemoryRecordReader {
- public:
-  MemoryRecordReader(std::string_view bytes, size_t position)
-      : data_(bytes), pos_(position < bytes.size() ? position : bytes.size()) {}
-
-  std::optional<uint8_t> U8() {
-    const unsigned char* p = Fixed(1);
-    if (!p) return std::nullopt;
-    return p[0];
-  }
-  std::optional<uint16_t> U16() {
-    const unsigned char* p = Fixed(2);
-    if (!p) return std::nullopt;
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-  }
-  std::optional<std::string_view> Text(int32_t length) {
-    if (length <= 0) return std::string_view{};
-    const auto n = static_cast<size_t>(length);
-    if (data_.size() - pos_ < n) return std::nullopt;
-    const auto text = data_.substr(pos_, n);
-    pos_ += n;
-    return text;
-  }
-  const unsigned char* Fixed(size_t n) {
-    if (data_.size() - pos_ < n) return nullptr;
-    const auto* p = reinterpret_cast<const unsigned char*>(data_.data() + pos_);
-    pos_ += n;
-    return p;
-  }
-  uint64_t position() const { return pos_; }
-
- private:
-  std::string_view data_;
-  size_t pos_;
-};
-
 // Bounds-checked reading of records, from bytes in memory or streamed from a
 // file through a buffer. Every read fails at the end of the data (or at a
 // read error of the file) and then leaves the position where it was.

@@ -230,7 +230,7 @@ void OrganiserStore::DecodeSections(const SharedBytes& bytes, size_t offset) {
   NotePages = {};
   loaded_ = bytes;
   // Reading stops where the data ends, even inside a record.
-  MemoryRecordReader in(loaded_.view(), offset);
+  RecordReader in(loaded_.view(), offset);
   StoreLoader loader(*this);
   WalkSections(in, loader);
 }

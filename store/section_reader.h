@@ -51,8 +51,7 @@ inline int32_t Le32(const unsigned char* p) {
 }
 }  // namespace section_detail
 
-// Reads the sections from `in` (a RecordReader or a MemoryRecordReader),
-// which stands at the appointment count. The
+// Reads the sections from `in`, which stands at the appointment count. The
 // visitor gets, in file order:
 //   AppointmentCount(n)              before the appointment records;
 //   Appointment(day, stored)         each appointment with text;
@@ -64,8 +63,8 @@ inline int32_t Le32(const unsigned char* p) {
 // record's head is decoded before its text is read). Where
 // the data ends inside a record's head, the reader is left after its last
 // whole field.
-template <class Reader, class Visitor>
-SectionWalkEnd WalkSections(Reader& in, Visitor& visitor) {
+template <class Visitor>
+SectionWalkEnd WalkSections(RecordReader& in, Visitor& visitor) {
   using section_detail::Le16;
   using section_detail::Le32;
   const auto appointments = in.U16();
