@@ -63,9 +63,9 @@ TEST_F(PrintingTest, ExportWritesTheDiaryAndReportsAFailure) {
   Run(Command::SaveDiary);
   EXPECT_TRUE(success.Stop().empty());
   std::string expected;
-  for (const auto& [day, dayText] : {std::pair{today, std::string("typed")},
-                                     std::pair{today + 1, std::string("later")},
-                                     std::pair{today + 2, text}}) {
+  for (const auto& [day, dayText] :
+       {std::pair{today, std::string("typed")}, std::pair{today + 1, std::string("later")},
+        std::pair{today + 2, text}}) {
     expected += WideToAnsi(Utf8ToWide(ShortDate(day))) + "\r\n" + dayText + "\r\n\r\n";
   }
   EXPECT_EQ(ReadBytes(ExportPath()), expected);
