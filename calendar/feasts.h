@@ -4,7 +4,7 @@
 
 #include "base/day_number.h"
 #include "calendar/date_format.h"
-#include "store/data_file.h"
+#include "base/language.h"
 
 namespace tovik {
 

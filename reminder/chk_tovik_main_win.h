@@ -7,9 +7,9 @@
 
 #include "calendar/date_format.h"
 #include "reminder/due_selection.h"
-#include "shared/install_mutex_win.h"
-#include "shared/instance_control_win.h"
-#include "shared/logging_win.h"
+#include "app/install_mutex_win.h"
+#include "app/instance_control_win.h"
+#include "app/logging_win.h"
 #include "ui/colors_win.h"
 #include "ui/fonts_win.h"
 #include "ui/gdi_win.h"

@@ -3,8 +3,8 @@
 
 #include "calendar/date_format_win.h"
 #include "reminder/chk_tovik_main_win.h"
-#include "shared/logging_win.h"
-#include "shared/unhandled_error_win.h"
+#include "app/logging_win.h"
+#include "app/unhandled_error_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   tovik::TzqLogging log;

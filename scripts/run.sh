@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 program="$root/out/run"
 mkdir -p "$program"
 cp "$root/build/win/Tovik.exe" "$root/build/win/ChkTovik.exe" "$program/"
-cp -r "$root/organiser/help" "$program/" 2>/dev/null || true
+cp -r "$root/organiser/frame/help" "$program/" 2>/dev/null || true
 export WINEPREFIX=${WINEPREFIX:-$root/out/wineprefix}
 [ -d "$WINEPREFIX" ] || make_wine_prefix "$WINEPREFIX"
 cd "$program"

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/file_system.h"
+#include "base/language.h"
 
 // The byte layout of Tovik.dat: packed little-endian records after a fixed
 // header. Shared by the organiser's store and the reminder's reader.
@@ -34,26 +35,6 @@ FileHeader DecodeHeader(std::string_view bytes);
 std::array<char, kHeaderSize> EncodeHeader(const FileHeader& header);
 // The 28 bytes of a newly created file.
 std::string NewFileImage(uint16_t createdDay, uint16_t creationStamp);
-
-// The interface languages by their stored number; 0 and 9 to 15 mean unset.
-enum class Language : uint16_t {
-  Danish = 1,
-  English,
-  German,
-  French,
-  Spanish,
-  Dutch,
-  Russian,
-  Portuguese,
-};
-constexpr int kLanguageCount = 8;
-constexpr bool IsLanguage(Language language) {
-  return static_cast<uint16_t>(language) >= 1 && static_cast<uint16_t>(language) <= kLanguageCount;
-}
-// The language that a stored value shows in: English where it is unset.
-constexpr Language ShownLanguage(Language stored) {
-  return IsLanguage(stored) ? stored : Language::English;
-}
 
 // The first day of the week as stored; 0 and 3 mean unset.
 enum class WeekStart : int32_t { Sunday = 1, Monday = 2 };

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "base/file_system_posix.h"
-#include "organiser/diary_search.h"
+#include "organiser/pages/diary_search.h"
 #include "store/store_file.h"
 #include "tests/bench/bench_files.h"
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <vector>
 
-#include "organiser/TovikMain_win.h"
+#include "organiser/frame/TovikMain_win.h"
 #include "store/organiser_store.h"
 #include "tests/unit/data_file_builder.h"
 

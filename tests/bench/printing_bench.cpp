@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/file_system_posix.h"
-#include "organiser/diary_export.h"
-#include "organiser/printing.h"
+#include "organiser/output/diary_export.h"
+#include "organiser/output/printing.h"
 #include "store/store_file.h"
 #include "tests/bench/bench_files.h"
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "shared/data_location.h"
-#include "shared/ini_file.h"
+#include "app/data_location.h"
+#include "app/ini_file.h"
 #include "tests/unit/memory_file_system_fake.h"
 
 namespace {

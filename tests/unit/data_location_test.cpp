@@ -1,9 +1,9 @@
 // Choosing the data folder, and the first-time move to the per-user folder.
-#include "shared/data_location.h"
+#include "app/data_location.h"
 
 #include <gtest/gtest.h>
 
-#include "shared/ini_file.h"
+#include "app/ini_file.h"
 #include "tests/unit/memory_file_system_fake.h"
 
 namespace tovik {

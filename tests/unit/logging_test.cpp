@@ -1,4 +1,4 @@
-#include "shared/logging.h"
+#include "app/logging.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "organiser/diary_export.h"
+#include "organiser/output/diary_export.h"
 #include "tests/unit/memory_file_system_fake.h"
 
 namespace tovik {

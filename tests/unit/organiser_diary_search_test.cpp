@@ -2,7 +2,7 @@
 // without a search word, compared without regard to case.
 #include <gtest/gtest.h>
 
-#include "organiser/diary_search.h"
+#include "organiser/pages/diary_search.h"
 
 namespace tovik {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "organiser/events.h"
+#include "organiser/pages/events.h"
 
 namespace tovik {
 namespace {

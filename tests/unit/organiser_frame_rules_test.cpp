@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "organiser/activation_rule.h"
-#include "organiser/commands.h"
-#include "organiser/help_topics.h"
-#include "organiser/language_texts.h"
+#include "organiser/frame/activation_rule.h"
+#include "organiser/frame/commands.h"
+#include "organiser/frame/help_topics.h"
+#include "organiser/languages/language_texts.h"
 
 namespace tovik {
 namespace {

@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "organiser/icalendar_export.h"
+#include "organiser/output/icalendar_export.h"
 #include "tests/unit/memory_file_system_fake.h"
 
 namespace tovik {

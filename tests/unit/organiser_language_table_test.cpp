@@ -4,7 +4,7 @@
 #include <string_view>
 #include <tuple>
 
-#include "organiser/language_texts.h"
+#include "organiser/languages/language_texts.h"
 
 namespace tovik {
 namespace {

@@ -2,7 +2,7 @@
 // and what may be dialled.
 #include <gtest/gtest.h>
 
-#include "organiser/links.h"
+#include "organiser/links/links.h"
 
 namespace tovik {
 namespace {

@@ -2,8 +2,8 @@
 // the shown page finds its text.
 #include <gtest/gtest.h>
 
-#include "organiser/notes.h"
-#include "organiser/page_search.h"
+#include "organiser/pages/notes.h"
+#include "organiser/pages/page_search.h"
 
 namespace tovik {
 namespace {

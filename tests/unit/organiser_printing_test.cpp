@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "calendar/date_format.h"
-#include "organiser/printing.h"
+#include "organiser/output/printing.h"
 #include "tests/unit/memory_file_system_fake.h"
 #include "tests/unit/recording_canvas.h"
 

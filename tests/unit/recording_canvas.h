@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "organiser/printing.h"
+#include "organiser/output/printing.h"
 
 namespace tovik::testing {
 

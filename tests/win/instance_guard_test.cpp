@@ -12,8 +12,8 @@
 
 #include "base/system_win.h"
 #include "base/wide_text_win.h"
-#include "shared/install_mutex_win.h"
-#include "shared/instance_control_win.h"
+#include "app/install_mutex_win.h"
+#include "app/instance_control_win.h"
 
 namespace tovik {
 namespace {

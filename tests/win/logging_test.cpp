@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "base/wide_text_win.h"
-#include "shared/logging_win.h"
-#include "shared/unhandled_error_win.h"
+#include "app/logging_win.h"
+#include "app/unhandled_error_win.h"
 
 namespace tovik {
 namespace {

@@ -6,7 +6,7 @@
 // before commctrl.h, which needs its types
 #include <commctrl.h>
 
-#include "organiser/help_topics.h"
+#include "organiser/frame/help_topics.h"
 #include "store/store_file.h"
 #include "store/store_platform_win.h"
 #include "tests/win/organiser_test_support.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calendar/date_format.h"
-#include "organiser/diary_export.h"
+#include "organiser/output/diary_export.h"
 #include "tests/win/organiser_test_support.h"
 
 namespace tovik {

@@ -19,7 +19,7 @@
 
 #include "base/file_system_win.h"
 #include "base/wide_text_win.h"
-#include "organiser/TovikMain_win.h"
+#include "organiser/frame/TovikMain_win.h"
 #include "store/data_file.h"
 #include "tests/unit/recording_canvas.h"
 

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "shared/install_mutex_win.h"
-#include "shared/instance_control_win.h"
+#include "app/install_mutex_win.h"
+#include "app/instance_control_win.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 5) return 2;

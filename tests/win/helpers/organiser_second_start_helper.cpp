@@ -4,7 +4,7 @@
 // Ends with 0 when it did all that.
 #include <windows.h>
 
-#include "organiser/TovikMain_win.h"
+#include "organiser/frame/TovikMain_win.h"
 
 int wmain() {
   const auto main = tovik::TTovikMain::Start({}, SW_SHOW);
