@@ -3,8 +3,8 @@
 #include <string>
 
 #include "base/day_number.h"
-#include "calendar/date_format.h"
 #include "base/language.h"
+#include "calendar/date_format.h"
 
 namespace tovik {
 

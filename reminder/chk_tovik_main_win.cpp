@@ -4,14 +4,14 @@
 #include <array>
 #include <string_view>
 
+#include "app/data_location_win.h"
+#include "app/registry_names.h"
 #include "base/day_number.h"
 #include "base/file_system_win.h"
 #include "base/system_win.h"
 #include "base/wide_text_win.h"
 #include "reminder/day_texts.h"
 #include "reminder/reminder_language.h"
-#include "app/data_location_win.h"
-#include "app/registry_names.h"
 #include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
 #include "ui/registry_key_win.h"

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "calendar/date_format.h"
-#include "reminder/due_selection.h"
 #include "app/install_mutex_win.h"
 #include "app/instance_control_win.h"
 #include "app/logging_win.h"
+#include "calendar/date_format.h"
+#include "reminder/due_selection.h"
 #include "ui/colors_win.h"
 #include "ui/fonts_win.h"
 #include "ui/gdi_win.h"

@@ -1,10 +1,10 @@
 // ChkTovik.exe: shows what is due at log-on, or ends at once when nothing is.
 #include <windows.h>
 
-#include "calendar/date_format_win.h"
-#include "reminder/chk_tovik_main_win.h"
 #include "app/logging_win.h"
 #include "app/unhandled_error_win.h"
+#include "calendar/date_format_win.h"
+#include "reminder/chk_tovik_main_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   tovik::TzqLogging log;

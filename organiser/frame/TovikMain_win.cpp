@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "app/data_location_win.h"
 #include "base/day_number.h"
 #include "base/file_system_win.h"
 #include "base/system_win.h"
@@ -13,7 +14,6 @@
 #include "organiser/frame/color_dialog_win.h"
 #include "organiser/frame/help_topics.h"
 #include "organiser/pages/locale_lowering_win.h"
-#include "app/data_location_win.h"
 #include "store/store_file.h"
 #include "store/store_platform_win.h"
 #include "ui/dpi_win.h"

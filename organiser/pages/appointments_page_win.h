@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "calendar/kx_calendar_win.h"
-#include "organiser/pages/diary_search.h"
 #include "organiser/links/links_win.h"
+#include "organiser/pages/diary_search.h"
 #include "organiser/pages/page_win.h"
 
 namespace tovik {

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "base/system_win.h"
-#include "base/wide_text_win.h"
 #include "app/install_mutex_win.h"
 #include "app/instance_control_win.h"
+#include "base/system_win.h"
+#include "base/wide_text_win.h"
 
 namespace tovik {
 namespace {

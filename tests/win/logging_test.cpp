@@ -18,9 +18,9 @@
 #include <thread>
 #include <vector>
 
-#include "base/wide_text_win.h"
 #include "app/logging_win.h"
 #include "app/unhandled_error_win.h"
+#include "base/wide_text_win.h"
 
 namespace tovik {
 namespace {

@@ -9,10 +9,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/data_location_win.h"
 #include "base/file_system_win.h"
 #include "base/system_win.h"
 #include "base/wide_text_win.h"
-#include "app/data_location_win.h"
 #include "store/store_platform_win.h"
 
 namespace tovik {
