@@ -38,4 +38,9 @@ std::string WideToAnsi(std::wstring_view text) {
   return FromWide(CP_ACP, text);
 }
 
+std::wstring LowerCase(std::wstring text) {
+  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
 }  // namespace tovik

@@ -12,4 +12,7 @@ std::string WideToUtf8(std::wstring_view text);
 std::wstring AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::wstring_view text);
 
+// The user locale's small letters, as every search of the organiser compares.
+std::wstring LowerCase(std::wstring text);
+
 }  // namespace tovik

@@ -12,8 +12,10 @@
 #include "base/wide_text_win.h"
 #include "reminder/day_texts.h"
 #include "reminder/reminder_language.h"
+#include "ui/control_design_win.h"
 #include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
+#include "ui/gdi_win.h"
 #include "ui/registry_key_win.h"
 #include "ui/unhandled_error_win.h"
 
@@ -28,41 +30,41 @@ std::string AnsiToUtf8(std::string_view text) {
   return WideToUtf8(AnsiToWide(text));
 }
 
-enum class FontKind { Normal, Bold, Heading };
 constexpr int kLabelGap = 8;
 
+constexpr DWORD kLabel = SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+constexpr DWORD kTextBox = WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+
+constexpr int Id(ReminderControl control) {
+  return static_cast<int>(control);
+}
+
 // The designed place of every control in the 634 by 429 client area.
-struct ControlDesign {
-  ReminderControl id;
-  const wchar_t* windowClass;
-  DWORD style;
-  DWORD exStyle;
-  int x, y, width, height;
-  FontKind font;
-};
-
-constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
-constexpr DWORD kTextBox =
-    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-
-constexpr std::array<ControlDesign, 9> kControls{{
-    {ReminderControl::lblAppointmentsAndEvents, L"STATIC", kLabel, 0, 2, 6, 314, 22,
-     FontKind::Heading},
-    {ReminderControl::IPTxt1, L"EDIT", kTextBox, WS_EX_CLIENTEDGE, 2, 32, 314, 75,
-     FontKind::Normal},
-    {ReminderControl::lblTomorrow, L"STATIC", kLabel, 0, 2, 113, 314, 16, FontKind::Bold},
-    {ReminderControl::IPTxt2, L"EDIT", kTextBox, WS_EX_CLIENTEDGE, 2, 131, 314, 75,
-     FontKind::Normal},
-    {ReminderControl::lblWeekAfter, L"STATIC", kLabel, 0, 2, 212, 314, 16, FontKind::Bold},
-    {ReminderControl::IPTxt3, L"EDIT", kTextBox, WS_EX_CLIENTEDGE, 2, 230, 314, 195,
-     FontKind::Normal},
-    {ReminderControl::lblTodosAndNotes, L"STATIC", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_RIGHT,
-     0, 318, 8, 231, 16, FontKind::Bold},
-    {ReminderControl::btnExit, L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
-     557, 2, 75, 25, FontKind::Bold},
-    {ReminderControl::IPNot, L"EDIT", kTextBox | WS_TABSTOP, WS_EX_CLIENTEDGE, 318, 29, 314, 398,
-     FontKind::Normal},
-}};
+const std::array<ui::ControlDesign, 9>& Design() {
+  using enum ui::ControlClass;
+  using ui::Bounds;
+  using ui::FontKind;
+  using R = ReminderControl;
+  static const std::array<ui::ControlDesign, 9> kControls{{
+      {Id(R::lblAppointmentsAndEvents), Label, L"", kLabel, Bounds(2, 6, 314, 22),
+       FontKind::Heading},
+      {Id(R::IPTxt1), Edit, L"", kTextBox, Bounds(2, 32, 314, 75), FontKind::Normal,
+       WS_EX_CLIENTEDGE},
+      {Id(R::lblTomorrow), Label, L"", kLabel, Bounds(2, 113, 314, 16), FontKind::Bold},
+      {Id(R::IPTxt2), Edit, L"", kTextBox, Bounds(2, 131, 314, 75), FontKind::Normal,
+       WS_EX_CLIENTEDGE},
+      {Id(R::lblWeekAfter), Label, L"", kLabel, Bounds(2, 212, 314, 16), FontKind::Bold},
+      {Id(R::IPTxt3), Edit, L"", kTextBox, Bounds(2, 230, 314, 195), FontKind::Normal,
+       WS_EX_CLIENTEDGE},
+      {Id(R::lblTodosAndNotes), Label, L"", SS_NOPREFIX | SS_RIGHT, Bounds(318, 8, 231, 16),
+       FontKind::Bold},
+      {Id(R::btnExit), Button, L"", WS_TABSTOP | BS_PUSHBUTTON, Bounds(557, 2, 75, 25),
+       FontKind::Bold},
+      {Id(R::IPNot), Edit, L"", kTextBox | WS_TABSTOP, Bounds(318, 29, 314, 398), FontKind::Normal,
+       WS_EX_CLIENTEDGE},
+  }};
+  return kControls;
+}
 
 bool IsLabel(ReminderControl id) {
   return id == ReminderControl::lblAppointmentsAndEvents || id == ReminderControl::lblTomorrow ||
@@ -77,13 +79,10 @@ int TextWidth(HWND control) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
   text.resize(
       static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  HDC dc = GetDC(control);
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  const ui::WindowDC dc(control);
+  const ui::ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   SIZE extent{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
   return extent.cx;
 }
 
@@ -168,16 +167,7 @@ void TChkTovikMain::CreateControls() {
   // In the order of FontKind.
   fonts_.emplace(
       std::initializer_list<ui::FontArgs>{{}, {.bold = true}, {.pixels = 16, .bold = true}});
-  for (const ControlDesign& design : kControls) {
-    const RECT bounds = ui::Scaled(ui::Bounds(design.x, design.y, design.width, design.height));
-    HWND control =
-        CreateWindowExW(design.exStyle, design.windowClass, L"", design.style, bounds.left,
-                        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
-                        GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>((*fonts_)[static_cast<size_t>(design.font)]), FALSE);
-  }
+  for (const ui::ControlDesign& design : Design()) ui::CreateDesigned(hwnd(), design, *fonts_);
 }
 
 HWND TChkTovikMain::Control(ReminderControl id) const {

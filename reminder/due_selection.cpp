@@ -63,7 +63,7 @@ void ReadAll(RecordReader& in, uint64_t size, const DueWindow& window, ReminderD
     return;
   }
   const FileHeader fields = DecodeHeader(*header);
-  out.LanguageId = ShownLanguage(SplitSettingsWord(fields.SettingsWord).LanguageId);
+  out.LanguageId = ShownLanguage(fields.LanguageId);
   out.BackgroundColor = fields.BackgroundColor;
   out.FontColor = fields.FontColor;
   DueSelector selector(window, out);

@@ -21,7 +21,7 @@ void StoreLE(char* out, uint32_t v, size_t width) {
 
 FileHeader DecodeHeader(std::string_view bytes) {
   FileHeader h;
-  h.SettingsWord = static_cast<uint16_t>(LoadLE(bytes, 0, 2));
+  static_cast<Settings&>(h) = SplitSettingsWord(static_cast<uint16_t>(LoadLE(bytes, 0, 2)));
   h.CreatedDay = static_cast<uint16_t>(LoadLE(bytes, 2, 2));
   h.CreationStamp = static_cast<uint16_t>(LoadLE(bytes, 4, 2));
   h.Reserved6 = static_cast<uint16_t>(LoadLE(bytes, 6, 2));
@@ -33,7 +33,7 @@ FileHeader DecodeHeader(std::string_view bytes) {
 
 std::array<char, kHeaderSize> EncodeHeader(const FileHeader& h) {
   std::array<char, kHeaderSize> out{};
-  StoreLE(&out[0], h.SettingsWord, 2);
+  StoreLE(&out[0], h.SettingsWord(), 2);
   StoreLE(&out[2], h.CreatedDay, 2);
   StoreLE(&out[4], h.CreationStamp, 2);
   StoreLE(&out[6], h.Reserved6, 2);

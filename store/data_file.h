@@ -20,22 +20,6 @@ constexpr int32_t kNewFileFont = 0x00FFFFFF;                              // whi
 constexpr int32_t kDefaultBackground = static_cast<int32_t>(0x8000000F);  // button face
 constexpr int32_t kDefaultFont = static_cast<int32_t>(0x80000008);        // window text
 
-struct FileHeader {
-  uint16_t SettingsWord = 0;
-  uint16_t CreatedDay = 0;
-  uint16_t CreationStamp = 0;
-  uint16_t Reserved6 = 0;
-  uint16_t Reserved8 = 0;
-  int32_t BackgroundColor = 0;
-  int32_t FontColor = 0;
-};
-
-// Missing bytes (a file shorter than the header) read as 0.
-FileHeader DecodeHeader(std::string_view bytes);
-std::array<char, kHeaderSize> EncodeHeader(const FileHeader& header);
-// The 28 bytes of a newly created file.
-std::string NewFileImage(uint16_t createdDay, uint16_t creationStamp);
-
 // The first day of the week as stored; 0 and 3 mean unset.
 enum class WeekStart : int32_t { Sunday = 1, Monday = 2 };
 constexpr bool IsWeekStart(WeekStart start) {
@@ -55,6 +39,24 @@ struct Settings {
 };
 Settings SplitSettingsWord(uint16_t word);
 uint16_t ComposeSettingsWord(const Settings& s);
+
+// The 18 header bytes, the settings word split into its fields. It is the
+// one copy of the settings that the organiser works with and writes back.
+struct FileHeader : Settings {
+  uint16_t CreatedDay = 0;
+  uint16_t CreationStamp = 0;
+  uint16_t Reserved6 = 0;
+  uint16_t Reserved8 = 0;
+  int32_t BackgroundColor = 0;
+  int32_t FontColor = 0;
+  uint16_t SettingsWord() const { return ComposeSettingsWord(*this); }
+};
+
+// Missing bytes (a file shorter than the header) read as 0.
+FileHeader DecodeHeader(std::string_view bytes);
+std::array<char, kHeaderSize> EncodeHeader(const FileHeader& header);
+// The 28 bytes of a newly created file.
+std::string NewFileImage(uint16_t createdDay, uint16_t creationStamp);
 
 // Bounds-checked reading of records, from bytes in memory or streamed from a
 // file through a buffer. Every read fails at the end of the data (or at a

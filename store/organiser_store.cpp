@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/day_number.h"
-#include "store/store_file.h"
 
 namespace tovik {
 
@@ -59,9 +58,6 @@ class StoreLoader {
 };
 }  // namespace
 
-OrganiserStore::OrganiserStore(FileSystem& fs, std::string dataFilePath)
-    : fs_(&fs), path_(std::move(dataFilePath)) {}
-
 uint16_t OrganiserStore::FindDaySlot(uint16_t day) const {
   for (size_t i = 0; i < AppointmentSlots.size(); ++i) {
     if (AppointmentSlots[i].Day == day) return static_cast<uint16_t>(i + 1);
@@ -69,43 +65,40 @@ uint16_t OrganiserStore::FindDaySlot(uint16_t day) const {
   return 0;
 }
 
-StoreResult OrganiserStore::StoreDayText(std::string_view text) {
-  StoreResult result = StoreResult::Unchanged;
-  if (!FitsDayNumber(SelectedDay)) {
-    result = StoreResult::DayOutOfRange;
-  } else if (TooLong(text)) {
-    result = StoreResult::TextTooLong;
-  } else if (!IsBlank(text)) {
-    uint16_t slot = CurrentSlot;
-    if (slot == 0) {
-      const auto freeSlot = std::find_if(AppointmentSlots.begin(), AppointmentSlots.end(),
-                                         [](const AppointmentEntry& e) { return e.Day == 0; });
-      if (freeSlot != AppointmentSlots.end()) {
-        slot = static_cast<uint16_t>(freeSlot - AppointmentSlots.begin() + 1);
-      } else if (AppointmentSlots.size() < kMaxAppointmentSlots) {
-        AppointmentSlots.emplace_back();
-        slot = static_cast<uint16_t>(AppointmentSlots.size());
-      }
-    }
-    if (slot == 0) {
-      result = StoreResult::TableFull;
-    } else {
-      CurrentSlot = slot;
-      AppointmentEntry& entry = AppointmentSlots[slot - 1];
-      entry.Day = static_cast<uint16_t>(SelectedDay);
-      entry.Text = WithNul(text);
-      DataModified = true;
-      result = StoreResult::Stored;
-    }
-  } else if (CurrentSlot != 0) {
-    // The slot is freed but CurrentSlot keeps it, so text typed again for the
-    // same day goes back into it.
-    AppointmentSlots[CurrentSlot - 1] = AppointmentEntry{};
+ShownDay OrganiserStore::ShowDay(int32_t day) const {
+  return {day, FitsDayNumber(day) ? FindDaySlot(static_cast<uint16_t>(day)) : uint16_t{0}};
+}
+
+StoreResult OrganiserStore::StoreDayText(ShownDay& shown, std::string_view text) {
+  if (!FitsDayNumber(shown.Day)) return StoreResult::DayOutOfRange;
+  if (TooLong(text)) return StoreResult::TextTooLong;
+  if (IsBlank(text)) {
+    if (shown.Slot == 0) return StoreResult::Unchanged;
+    // The slot is freed but the shown day keeps it, so text typed again for
+    // the same day goes back into it.
+    AppointmentSlots[shown.Slot - 1] = AppointmentEntry{};
     DataModified = true;
-    result = StoreResult::Stored;
+    return StoreResult::Stored;
   }
-  SaveSections();
-  return result;
+  uint16_t slot = shown.Slot;
+  if (slot == 0) {
+    const auto freeSlot = std::find_if(AppointmentSlots.begin(), AppointmentSlots.end(),
+                                       [](const AppointmentEntry& e) { return e.Day == 0; });
+    if (freeSlot != AppointmentSlots.end()) {
+      slot = static_cast<uint16_t>(freeSlot - AppointmentSlots.begin() + 1);
+    } else if (AppointmentSlots.size() < kMaxAppointmentSlots) {
+      AppointmentSlots.emplace_back();
+      slot = static_cast<uint16_t>(AppointmentSlots.size());
+    } else {
+      return StoreResult::TableFull;
+    }
+  }
+  shown.Slot = slot;
+  AppointmentEntry& entry = AppointmentSlots[slot - 1];
+  entry.Day = static_cast<uint16_t>(shown.Day);
+  entry.Text = WithNul(text);
+  DataModified = true;
+  return StoreResult::Stored;
 }
 
 // A text too long to store is refused alone: the other rows are stored.
@@ -123,72 +116,22 @@ StoreResult OrganiserStore::ReplaceEvents(const std::vector<EventItem>& items) {
         {static_cast<uint8_t>(item.Month), static_cast<uint8_t>(item.Day), WithNul(item.Text)});
   }
   DataModified = true;
-  SaveSections();
   return refused ? StoreResult::TextTooLong : StoreResult::Stored;
 }
 
 StoreResult OrganiserStore::StoreNotePage(int page, std::string_view text) {
   if (page < 1 || page > static_cast<int>(kNotePages)) return StoreResult::Unchanged;
-  if (TooLong(text)) {
-    SaveSections();
-    return StoreResult::TextTooLong;
-  }
+  if (TooLong(text)) return StoreResult::TextTooLong;
   NotePages[page - 1].Text = text.empty() ? std::string() : WithNul(text);
   DataModified = true;
-  SaveSections();
   return StoreResult::Stored;
 }
 
-FileHeader OrganiserStore::Header() const {
-  FileHeader h;
-  h.SettingsWord = ComposeSettingsWord({LanguageId, WeekStartDay, FirstWeekRule, PreservedBits});
-  h.CreatedDay = CreatedDay;
-  h.CreationStamp = CreationStamp;
-  h.Reserved6 = Reserved6;
-  h.Reserved8 = Reserved8;
-  h.BackgroundColor = BackgroundColor;
-  h.FontColor = FontColor;
-  return h;
-}
-
-void OrganiserStore::SaveHeader() {
-  if (!LocalDataFile) return;
-  // The working settings are masked in place, as they are written.
-  LanguageId = static_cast<Language>(static_cast<uint16_t>(LanguageId) & 0x0F);
-  WeekStartDay = static_cast<WeekStart>(static_cast<int32_t>(WeekStartDay) & 0x03);
-  FirstWeekRule &= 0x03;
-  PreservedBits &= 0x1F;
-  if (!MayWrite()) return;
-  WriteHeaderInPlace(*fs_, path_, Header());
-  RememberFileStamp();
-}
-
-void OrganiserStore::SaveSections() {
-  if (!DataModified || !MayWrite()) return;
-  if (BeforeSaveSections) BeforeSaveSections();
-  ReplaceSections(*fs_, path_, [this](BufferedFileWriter& out) { WriteSections(out); });
-  DataModified = false;
-  RememberFileStamp();
-}
-
-void OrganiserStore::RememberFileStamp() {
-  stamp_ = fs_->StampOf(path_);
-}
-
-bool OrganiserStore::MayWrite() {
-  if (!ConfirmOverwrite || !stamp_ || fs_->StampOf(path_) == stamp_) return true;
-  return ConfirmOverwrite();
-}
-
-void OrganiserStore::CloseStore() {
-  SaveSections();
-  AppointmentSlots.clear();
-  AppointmentSlots.shrink_to_fit();
-  EventSlots.clear();
-  EventSlots.shrink_to_fit();
-  NotePages = {};
-  loaded_ = {};
-  CurrentSlot = 0;
+void OrganiserStore::MaskSettings() {
+  Header.LanguageId = static_cast<Language>(static_cast<uint16_t>(Header.LanguageId) & 0x0F);
+  Header.WeekStartDay = static_cast<WeekStart>(static_cast<int32_t>(Header.WeekStartDay) & 0x03);
+  Header.FirstWeekRule &= 0x03;
+  Header.PreservedBits &= 0x1F;
 }
 
 // Free slots, and events without a month, a day or a text, are not written;

@@ -1,13 +1,10 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "base/file_system.h"
 #include "store/data_file.h"
 #include "store/section_reader.h"
 #include "store/stored_text.h"
@@ -49,69 +46,51 @@ struct EventItem {
 };
 
 enum class StoreResult {
-  Stored,         // memory changed; the sections were saved
+  Stored,         // memory changed; the sections need saving
   Unchanged,      // nothing to store
   DayOutOfRange,  // the shown day has no DayNumber (after 4 June 2079)
   TextTooLong,    // a text of kMaxStoredTextBytes or more
   TableFull,      // every one of the 65535 appointment slots holds text
 };
 
-// The organiser's in-memory copy of Tovik.dat. The pages change entries only
-// through FindDaySlot, StoreDayText, ReplaceEvents and StoreNotePage; each
-// that changes something saves the sections at once.
+// A day the calendar page shows, and the appointment slot that holds its
+// text (1-based; 0 while it has none). The page keeps it; the store fills in
+// the slot, which stays with the day when its text is cleared, so that text
+// typed again for the same day goes back into the same slot.
+struct ShownDay {
+  int32_t Day = 0;
+  uint16_t Slot = 0;
+};
+
+// The organiser's in-memory copy of Tovik.dat: the settings of its header,
+// the day notes, the events and the note pages, and the rules by which the
+// pages change them. It does no input or output: StoreFile loads and saves it.
 class OrganiserStore {
  public:
-  OrganiserStore(FileSystem& fs, std::string dataFilePath);
-
-  // Settings (assign, then SaveHeader).
-  Language LanguageId = {};
-  WeekStart WeekStartDay = {};
-  int32_t FirstWeekRule = 0;
-  uint16_t PreservedBits = 0;
-  uint16_t CreatedDay = 0;
-  uint16_t CreationStamp = 0;
-  uint16_t Reserved6 = 0;
-  uint16_t Reserved8 = 0;
-  int32_t BackgroundColor = 0;
-  int32_t FontColor = 0;
+  FileHeader Header;  // the settings, as the header stores them
   // Put in front of the system's long date format for the whole run when the
   // language was Danish at load.
   std::string LongDatePrefix;
 
-  int32_t SelectedDay = 0;
   std::vector<AppointmentEntry> AppointmentSlots;  // size is AppointmentCount
-  uint16_t CurrentSlot = 0;                        // 1-based; 0 = none
   std::vector<PeriodicEvent> EventSlots;           // size is EventCount, at most 300
   std::array<NotePage, kNotePages> NotePages;
-  uint16_t CurrentNotePage = 1;
+  // Set by every change of the sections; cleared when they are saved.
   bool DataModified = false;
-  bool LocalDataFile = true;
 
   size_t AppointmentCount() const { return AppointmentSlots.size(); }
   size_t EventCount() const { return EventSlots.size(); }
-  const std::string& DataFilePath() const { return path_; }
 
   uint16_t FindDaySlot(uint16_t day) const;
-  StoreResult StoreDayText(std::string_view text);
+  // The day with the slot of its text; a day after 4 June 2079 has none.
+  ShownDay ShowDay(int32_t day) const;
+  StoreResult StoreDayText(ShownDay& shown, std::string_view text);
   StoreResult ReplaceEvents(const std::vector<EventItem>& items);
   StoreResult StoreNotePage(int page, std::string_view text);
 
-  void SaveHeader();
-  void SaveSections();
-  // Runs before SaveSections rewrites the file (the daily backup).
-  std::function<void()> BeforeSaveSections;
-  // Asked before a write when the file on disk is no longer the one this
-  // store last loaded or saved (another program changed it): true writes
-  // over it, false leaves it as it is.
-  std::function<bool()> ConfirmOverwrite;
-  // Takes the file as it is on disk now as this store's own.
-  void RememberFileStamp();
-  // Takes `stamp`, asked of the file that was just read, as this store's own.
-  void RememberFileStamp(const FileStamp& stamp) { stamp_ = stamp; }
-  void CloseStore();
-
-  FileHeader Header() const;  // the header as SaveHeader writes it
-  // Everything from offset 22 to the end of the file, as SaveSections writes it.
+  // Masks the settings to the bits the header holds, as they are written.
+  void MaskSettings();
+  // Everything from offset 22 to the end of the file, as a save writes it.
   void WriteSections(BufferedFileWriter& out) const;
   // Fills the tables from the three sections, which begin at `offset` of
   // the loaded bytes (22 for a whole file). The store keeps the bytes, and
@@ -119,11 +98,6 @@ class OrganiserStore {
   void DecodeSections(const SharedBytes& bytes, size_t offset);
 
  private:
-  bool MayWrite();
-
-  FileSystem* fs_;
-  std::optional<FileStamp> stamp_;
-  std::string path_;
   SharedBytes loaded_;
 };
 

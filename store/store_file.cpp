@@ -117,6 +117,18 @@ SharedBytes ReadWholeFileShared(File& file, std::optional<FileStamp>& stamp) {
   return {std::move(data), have};
 }
 
+SaveResult Outcome(SaveOutcome outcome) {
+  SaveResult result;
+  result.Outcome = outcome;
+  return result;
+}
+
+SaveResult Failed(const IoError& error) {
+  SaveResult result = Outcome(SaveOutcome::Failed);
+  result.Failure = error;
+  return result;
+}
+
 void RewriteSectionsInPlace(FileSystem& fs, const std::string& path,
                             const SectionsWriter& sections) {
   auto file = fs.Open(path, OpenMode::ExistingReadWrite);
@@ -176,12 +188,13 @@ uint16_t CreationStampOf(const LocalDateTime& now) {
   return static_cast<uint16_t>(stamp & 0xFFFF);
 }
 
-OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StorePlatform& platform) {
-  OrganiserStore store(fs, dataFilePath);
-  store.LocalDataFile = platform.NetworkForm(dataFilePath).rfind("\\\\", 0) != 0;
+StoreFile::StoreFile(FileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+
+std::unique_ptr<OrganiserStore> StoreFile::Load(StorePlatform& platform) {
+  auto store = std::make_unique<OrganiserStore>();
+  local_ = platform.NetworkForm(path_).rfind("\\\\", 0) != 0;
   const LocalDateTime now = platform.Now();
   const int32_t today = DayNumberFromDate(now.Year, now.Month, now.Day);
-  store.SelectedDay = today;
 
   // The whole file is read at once, header and sections; the settling below
   // writes only the header bytes on disk, which the sections in memory do
@@ -190,76 +203,107 @@ OrganiserStore LoadStore(const std::string& dataFilePath, FileSystem& fs, StoreP
   std::optional<FileStamp> readStamp;
   bool opened = false;
   try {
-    bytes = ReadWholeFileShared(*fs.Open(dataFilePath, OpenMode::ExistingReadWrite), readStamp);
+    bytes = ReadWholeFileShared(*fs_.Open(path_, OpenMode::ExistingReadWrite), readStamp);
     opened = true;
   } catch (const IoError&) {
   }
   std::string_view head = bytes.view();
   std::string created;
-  if (!opened && store.LocalDataFile) {
+  if (!opened && local_) {
     // Creation is only ever for a file that is not there: CreateNew never
     // truncates a file that merely could not be opened.
     created = NewFileImage(static_cast<uint16_t>(today), CreationStampOf(now));
     try {
-      WriteAll(*fs.Open(dataFilePath, OpenMode::CreateNew), created);
+      WriteAll(*fs_.Open(path_, OpenMode::CreateNew), created);
     } catch (const IoError& e) {
       throw StartupFailure(e.what());
     }
     head = created;
   }
 
-  const FileHeader header = DecodeHeader(head);
-  const Settings settings = SplitSettingsWord(header.SettingsWord);
-  store.LanguageId = settings.LanguageId;
-  store.WeekStartDay = settings.WeekStartDay;
-  store.FirstWeekRule = settings.FirstWeekRule;
-  store.PreservedBits = settings.PreservedBits;
-  store.CreatedDay = header.CreatedDay;
-  store.CreationStamp = header.CreationStamp;
-  store.Reserved6 = header.Reserved6;
-  store.Reserved8 = header.Reserved8;
-  store.BackgroundColor = header.BackgroundColor;
-  store.FontColor = header.FontColor;
-
-  // Header writes while settling are best effort: reading ignores failures,
-  // and the program writes the header again once it is up.
+  FileHeader& header = store->Header;
+  header = DecodeHeader(head);
+  // Header writes while settling are best effort: a failure is ignored, and
+  // the program writes the header again once it is up.
   bool headerWritten = false;
-  const auto saveHeader = [&store, &headerWritten] {
+  const auto saveHeader = [this, &store, &headerWritten] {
     headerWritten = true;
-    try {
-      store.SaveHeader();
-    } catch (const IoError&) {
-    }
+    SaveHeader(*store);
   };
-  if (!IsLanguage(store.LanguageId)) {
-    store.LanguageId = LanguageFromLangId(platform.UserDefaultLanguage());
+  if (!IsLanguage(header.LanguageId)) {
+    header.LanguageId = LanguageFromLangId(platform.UserDefaultLanguage());
     saveHeader();
   }
-  if (store.LanguageId == Language::Danish) store.LongDatePrefix = "dddd, ";
-  if (!IsWeekStart(store.WeekStartDay)) {
-    store.WeekStartDay = WeekStartFromLocale(platform.LocaleFirstDayOfWeek());
+  if (header.LanguageId == Language::Danish) store->LongDatePrefix = "dddd, ";
+  if (!IsWeekStart(header.WeekStartDay)) {
+    header.WeekStartDay = WeekStartFromLocale(platform.LocaleFirstDayOfWeek());
     saveHeader();
   }
-  if (store.FirstWeekRule < 1 || store.FirstWeekRule > 3) {
-    store.FirstWeekRule = FirstWeekRuleFromLocale(platform.LocaleFirstWeekOfYear());
+  if (header.FirstWeekRule < 1 || header.FirstWeekRule > 3) {
+    header.FirstWeekRule = FirstWeekRuleFromLocale(platform.LocaleFirstWeekOfYear());
     saveHeader();
   }
 
   // A file just created, or one that could not be opened, has no records.
-  if (bytes.size > kSectionsOffset) store.DecodeSections(bytes, kSectionsOffset);
+  if (bytes.size > kSectionsOffset) store->DecodeSections(bytes, kSectionsOffset);
   // The stamp of the bytes read, unless the file changed since (a header
   // written while settling, a file created); then the file as it is now.
-  if (readStamp && !headerWritten) {
-    store.RememberFileStamp(*readStamp);
-  } else {
-    store.RememberFileStamp();
-  }
+  stamp_ = readStamp && !headerWritten ? readStamp : fs_.StampOf(path_);
   return store;
 }
 
-std::unique_ptr<OrganiserStore> LoadStoreInPlace(const std::string& dataFilePath, FileSystem& fs,
-                                                 StorePlatform& platform) {
-  return std::unique_ptr<OrganiserStore>(new OrganiserStore(LoadStore(dataFilePath, fs, platform)));
+void StoreFile::KeepDailyBackups(std::string folder, std::function<CalendarDate()> today) {
+  backup_ = std::make_unique<DailyBackup>(fs_, path_, std::move(folder), std::move(today));
+}
+
+void StoreFile::CopyToBackups(const std::string& name) {
+  if (backup_) backup_->CopyAs(name);
+}
+
+bool StoreFile::ChangedOnDisk() const {
+  return stamp_ && fs_.StampOf(path_) != stamp_;
+}
+
+SaveResult StoreFile::SaveHeader(OrganiserStore& store, Overwrite overwrite) {
+  if (!local_) return {};
+  // The working settings are masked in place, as they are written.
+  store.MaskSettings();
+  if (overwrite == Overwrite::IfUnchanged && ChangedOnDisk()) {
+    return Outcome(SaveOutcome::ChangedElsewhere);
+  }
+  try {
+    WriteHeaderInPlace(fs_, path_, store.Header);
+  } catch (const IoError& e) {
+    return Failed(e);
+  }
+  stamp_ = fs_.StampOf(path_);
+  return Outcome(SaveOutcome::Written);
+}
+
+SaveResult StoreFile::SaveSections(OrganiserStore& store, Overwrite overwrite) {
+  if (!store.DataModified) return {};
+  if (overwrite == Overwrite::IfUnchanged && ChangedOnDisk()) {
+    return Outcome(SaveOutcome::ChangedElsewhere);
+  }
+  SaveResult result;
+  if (backup_) {
+    try {
+      backup_->BeforeSave();
+    } catch (const IoError& e) {
+      result.BackupFailure = e;
+    }
+  }
+  try {
+    ReplaceSections(fs_, path_, [&store](BufferedFileWriter& out) { store.WriteSections(out); });
+  } catch (const IoError& e) {
+    result.Outcome = SaveOutcome::Failed;
+    result.Failure = e;
+    return result;
+  }
+  store.DataModified = false;
+  stamp_ = fs_.StampOf(path_);
+  result.Outcome = SaveOutcome::Written;
+  return result;
 }
 
 void WriteHeaderInPlace(FileSystem& fs, const std::string& path, const FileHeader& header) {

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ui/tabs_win.h"
+
 namespace tovik::ui {
 namespace {
 
@@ -16,7 +18,6 @@ int Rescale(int pixels, int oldDpi, int newDpi) {
 }
 
 void RescaleTabs(HWND tabs, int oldDpi, int newDpi) {
-  if (!(GetWindowLongW(tabs, GWL_STYLE) & TCS_FIXEDWIDTH)) return;
   RECT item;
   if (!SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item))) return;
   SendMessageW(tabs, TCM_SETITEMSIZE, 0,
@@ -40,19 +41,14 @@ void RescaleChild(HWND child, int oldDpi, int newDpi, std::span<const FontSwap> 
       break;
     }
   }
-  wchar_t className[32];
-  if (GetClassNameW(child, className, 32) && lstrcmpiW(className, WC_TABCONTROLW) == 0) {
-    RescaleTabs(child, oldDpi, newDpi);
-  }
+  if (HasFixedTabSize(child)) RescaleTabs(child, oldDpi, newDpi);
 }
 
 }  // namespace
 
 int LayoutDpi() {
   if (g_layoutDpi == 0) {
-    const HDC screen = GetDC(nullptr);
-    g_layoutDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    g_layoutDpi = GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY);
     if (g_layoutDpi <= 0) g_layoutDpi = kDesignDpi;
   }
   return g_layoutDpi;

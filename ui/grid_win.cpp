@@ -176,7 +176,7 @@ void Grid::PaintTo(HDC dc) {
   const SolidBrush face(GetSysColor(COLOR_BTNFACE));
   const SolidBrush highlight(GetSysColor(COLOR_HIGHLIGHT));
   FillRect(dc, &client, normal);
-  const HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
+  const ScopedSelect font(dc, font_);
   SetBkMode(dc, TRANSPARENT);
   const bool focused = GetFocus() == hwnd();
   for (int row = 0; row < shape_.Rows; ++row) {
@@ -200,25 +200,18 @@ void Grid::PaintTo(HDC dc) {
       if (isCurrent && focused) DrawFocusRect(dc, &cell);
     }
   }
-  if (oldFont) SelectObject(dc, oldFont);
 }
 
 // Painted off screen first so that moving the current cell does not flicker.
 void Grid::OnPaint() {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(hwnd(), &ps);
+  const PaintDC dc(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
-  const HDC memory = CreateCompatibleDC(dc);
-  {
-    const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    PaintTo(memory);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-  }
-  DeleteDC(memory);
-  EndPaint(hwnd(), &ps);
+  const OwnedDC memory(CreateCompatibleDC(dc));
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  const ScopedSelect drawing(memory, bitmap);
+  PaintTo(memory);
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
 }
 
 void Grid::Choose(int col, int row) {

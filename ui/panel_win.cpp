@@ -45,16 +45,17 @@ HWND Panel::AddLabel(const LabelArgs& args) {
 HWND Panel::AddControl(const wchar_t* className, const wchar_t* text, DWORD style,
                        const RECT& designed, int id, DWORD exStyle) {
   const RECT bounds = Scaled(designed);
-  const HWND control = CreateWindowExW(
+  const HWND control = Created(CreateWindowExW(
       exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
       bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr));
   if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return control;
 }
 
-HWND Panel::AddSearchPicture(const RECT& bounds) {
-  const HWND picture = AddControl(L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, bounds, 0);
+HWND Panel::AddSearchPicture(const RECT& bounds, int id) {
+  const HWND picture =
+      AddControl(L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, bounds, id);
   searchPictures_.push_back(picture);
   links_.push_back(picture);
   return picture;
@@ -73,15 +74,15 @@ void Panel::DrawSearchPicture(const DRAWITEMSTRUCT& item) const {
       CreatePen(PS_SOLID, std::max(1, size / 10), GetSysColor(COLOR_WINDOWTEXT)));
   const GdiObject<HPEN> handle(
       CreatePen(PS_SOLID, std::max(2, size / 6), GetSysColor(COLOR_WINDOWTEXT)));
-  const HGDIOBJ oldPen = SelectObject(dc, rim);
-  const HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(COLOR_WINDOW));
-  Ellipse(dc, left, top, left + lens, top + lens);
-  SelectObject(dc, handle);
+  const ScopedSelect brush(dc, GetSysColorBrush(COLOR_WINDOW));
+  {
+    const ScopedSelect pen(dc, rim);
+    Ellipse(dc, left, top, left + lens, top + lens);
+  }
+  const ScopedSelect pen(dc, handle);
   const int from = left + lens - lens / 7;
   MoveToEx(dc, from, top + lens - lens / 7, nullptr);
   LineTo(dc, r.left + size - size / 8, r.top + size - size / 8);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
 }
 
 bool Panel::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {

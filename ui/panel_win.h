@@ -61,7 +61,7 @@ class Panel : public Window {
                   int id, DWORD exStyle = 0);
   // A small picture of a magnifying glass on the panel's colour; its click
   // is reported as STN_CLICKED.
-  HWND AddSearchPicture(const RECT& bounds);
+  HWND AddSearchPicture(const RECT& bounds, int id);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/dpi_win.h"
+#include "ui/window_win.h"
 
 namespace tovik::ui {
 namespace {
@@ -22,13 +23,14 @@ StringGrid::StringGrid(const CreateArgs& args)
               .name = args.name,
               .exStyle = WS_EX_CLIENTEDGE,
               .parent = args.parent,
-              .bounds = args.bounds});
+              .bounds = args.bounds,
+              .id = args.id});
   ScaleCells();
   SetFont(args.font);
   if (!args.editing) return;
-  editor_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
-                            GetModuleHandleW(nullptr), nullptr);
+  editor_ = Created(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(),
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
+                                    GetModuleHandleW(nullptr), nullptr));
   SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
   SetWindowSubclass(editor_, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
 }

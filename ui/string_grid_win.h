@@ -19,6 +19,7 @@ class StringGrid : public Grid {
   struct CreateArgs {
     std::string_view name = {};
     HWND parent = nullptr;
+    int id = 0;
     RECT bounds{};  // as designed, like the column widths and the row height
     Shape shape;
     int storedRows = 0;  // rows of the cell store; at least the shape's rows

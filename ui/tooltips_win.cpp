@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+#include "ui/window_win.h"
+
 namespace tovik::ui {
 
 Tooltips::~Tooltips() {
@@ -17,8 +19,9 @@ void Tooltips::Set(HWND control, const std::wstring& text) {
 
 void Tooltips::Create() {
   if (window_ != nullptr) return;
-  window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
-                            0, 0, owner_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  window_ =
+      Created(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                              0, 0, 0, owner_, nullptr, GetModuleHandleW(nullptr), nullptr));
   for (const auto& [control, text] : hints_) Register(control, text);
 }
 

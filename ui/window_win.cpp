@@ -39,10 +39,9 @@ void Window::CreateOwnWindow(const WindowArgs& args) {
   const HMENU menuOrId =
       (args.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)) : args.menu;
   const RECT& b = args.bounds;
-  if (!CreateWindowExW(args.exStyle, args.className, args.text, args.style, b.left, b.top,
-                       b.right - b.left, b.bottom - b.top, args.parent, menuOrId,
-                       GetModuleHandleW(nullptr), this))
-    throw std::runtime_error("CreateWindowExW failed");
+  Created(CreateWindowExW(args.exStyle, args.className, args.text, args.style, b.left, b.top,
+                          b.right - b.left, b.bottom - b.top, args.parent, menuOrId,
+                          GetModuleHandleW(nullptr), this));
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,6 +70,11 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     self->hwnd_ = nullptr;
   }
   return result;
+}
+
+HWND Created(HWND window) {
+  if (window == nullptr) throw std::runtime_error("CreateWindowExW failed");
+  return window;
 }
 
 std::wstring WindowText(HWND window) {

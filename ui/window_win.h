@@ -54,6 +54,9 @@ class Window {
 };
 
 // The whole text of a window or control.
+// A window that CreateWindowExW made; throws when it made none, so that no
+// caller goes on with a null handle.
+HWND Created(HWND window);
 std::wstring WindowText(HWND window);
 
 // Left, top, width and height as the designs give them.

@@ -5,6 +5,7 @@
 #include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
 #include "ui/unhandled_error_win.h"
+#include "ui/window_win.h"
 
 namespace tovik {
 
@@ -72,9 +73,9 @@ void TFormAbout::CreateControls() {
   dataFile_ =
       lower.AddControl(L"EDIT", args_.dataFilePath.c_str(), pathStyle, {}, 0, WS_EX_CLIENTEDGE);
 
-  okButton_ = CreateWindowExW(
+  okButton_ = ui::Created(CreateWindowExW(
       0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
-      hwnd(), reinterpret_cast<HMENU>(IDOK), GetModuleHandleW(nullptr), nullptr);
+      hwnd(), reinterpret_cast<HMENU>(IDOK), GetModuleHandleW(nullptr), nullptr));
   SendMessageW(okButton_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
 }
 

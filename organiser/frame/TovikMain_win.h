@@ -1,9 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <array>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,35 +16,31 @@
 #include "calendar/date_format_win.h"
 #include "organiser/frame/MinAbout_win.h"
 #include "organiser/frame/activation_rule.h"
-#include "organiser/frame/commands.h"
+#include "organiser/frame/context_help_win.h"
 #include "organiser/frame/menu_win.h"
-#include "organiser/frame/registry_options_win.h"
-#include "organiser/languages/language_texts.h"
+#include "organiser/frame/save_handler_win.h"
+#include "organiser/frame/user_settings_win.h"
+#include "organiser/languages/window_language_win.h"
 #include "organiser/links/links_win.h"
 #include "organiser/output/printing_win.h"
 #include "organiser/pages/appointments_page_win.h"
-#include "organiser/pages/diary_search.h"
 #include "organiser/pages/events_page_win.h"
 #include "organiser/pages/notes_page_win.h"
-#include "organiser/pages/page_win.h"
 #include "organiser/tray/tray_icon_win.h"
-#include "store/daily_backup.h"
-#include "store/organiser_store.h"
+#include "store/store_file.h"
 #include "ui/focus_tracker_win.h"
 #include "ui/fonts_win.h"
-#include "ui/gdi_win.h"
 #include "ui/panel_win.h"
 #include "ui/tooltips_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
 
-// The organiser's main window: the frame with its top and bottom panels and
-// the page control, the main menu, and the life cycle of the program
-// (creation, activation, close, destruction). It owns the store, the log, the
-// instance guard, the About box, the three pages, links and dialling,
-// printing and the tray icon, and composes them in the described order.
-class TTovikMain : public ui::Window, private PageHost {
+// The organiser's main window: it composes the panels, the page control and
+// its three pages, the menu, the settings, the language, the data file and
+// the rest, and runs the program's life cycle in its order: creation,
+// activation, close and destruction.
+class TTovikMain : public ui::Window, private PageHost, private PrintSource {
  public:
   static constexpr int kClientWidth = 345;
   static constexpr int kClientHeight = 413;
@@ -54,15 +48,14 @@ class TTovikMain : public ui::Window, private PageHost {
   static constexpr int kBottomPanelHeight = 26;
 
   enum Page { kAppointmentsPage = 0, kEventsPage = 1, kNotesPage = 2 };
-  enum class ColorDialogKind { Background, Font };
+  using ColorDialogKind = tovik::ColorDialogKind;
 
   // What the window asks of the world, replaceable in tests.
   struct Seams {
     std::unique_ptr<FileSystem> fileSystem;  // the Win32 file system when null
     // Opens a web address or a help page through the shell.
     std::function<void(const std::wstring& address)> openAddress;
-    // Runs a colour dialog; nothing when the user cancels.
-    std::function<std::optional<COLORREF>(ColorDialogKind kind, COLORREF initial)> chooseColor;
+    ColorChooser chooseColor;              // the colour dialog when null
     PrinterOpener openPrinter;             // the print dialog when null
     std::unique_ptr<Telephony> telephony;  // the system's telephony service when null
     std::function<void()> beep;            // the system's default sound when null
@@ -73,11 +66,10 @@ class TTovikMain : public ui::Window, private PageHost {
     std::function<bool()> keepMyChanges;
   };
 
-  // The start-up sequence up to the message loop: the window is created (its
-  // creation steps), the About box is created, the language applied and the
-  // header saved, then the window is shown unless another organiser runs
-  // (its first activation). Null when the program must end at once (the
-  // data file could not be created; the user has been told).
+  // The start-up up to the message loop: the window and its creation steps,
+  // the language applied and the header saved, then the window shown unless
+  // another organiser runs. Null when the program must end at once (the data
+  // file could not be created; the user has been told).
   static std::unique_ptr<TTovikMain> Start(Seams seams, int showCommand);
   ~TTovikMain() override;
 
@@ -85,30 +77,26 @@ class TTovikMain : public ui::Window, private PageHost {
   // begins, without showing its window.
   bool MayRun() const { return guard_ && guard_->IsFirstInstance(); }
   // Hands a message to the menu's accelerators and the dialog keys of the
-  // window or the About box; true when it was taken.
+  // window; true when it was taken.
   bool PreTranslate(MSG& message);
 
   OrganiserStore& Store() override { return *store_; }
   DateFormatter& Dates() override { return dates_; }
   LinksAndDialling& Links() override { return *links_; }
-  const TextLowering& Lowering() override;
-  void ShowEventRow(int row) override;
-  void ShowMessage(const std::wstring& text) override;
-  std::wstring Text(Target target) override { return Utf8ToWide(LanguageText(target)); }
-  void UpdateDayMarks() override;
-  void Beep() override;
+  void SaveChanges() override;
+  // Commits the focused editor, whichever page it is on, as leaving it would.
+  void CommitPendingEdit() { focus_->CommitActiveControl(); }
+
   const DataLocation& Location() const { return location_; }
   TzqLogging& Log() { return log_; }
   const MainMenuBar& Menu() const { return menu_; }
-  const RegistryOptions& Options() const { return options_; }
-  // The About box, made on first use: nothing shows it before.
-  TFormAbout& About();
+  const RegistryOptions& Options() const { return settings_->Options(); }
+  TFormAbout& About();  // made on first use
   ui::FocusTracker& Focus() { return *focus_; }
   ui::Panel& TopPanel() { return *pnlTop_; }
   ui::Panel& BottomPanel() { return *pnlBottom_; }
   AppointmentsPage& Appointments() { return *appointments_; }
-  // The events and notes pages are made once the window has first shown,
-  // or when they are asked for before.
+  // Made once the window has first shown, or when asked for before.
   EventsPage& Events();
   NotesPage& Notes();
   TCoolTrayIcon* TrayIcon() { return tray_.get(); }
@@ -116,19 +104,10 @@ class TTovikMain : public ui::Window, private PageHost {
   int ActivePage() const;
   void SelectPage(int page);
   std::wstring PageCaption(int page) const;
-  // The tooltip text that a control shows.
-  std::wstring HintOf(HWND control) const;
-
-  // The control that a language row names, in whichever room owns it; null
-  // for the menu and the texts that no control shows.
-  HWND ControlOf(Target target) const;
-  // A text that no control shows (a message or a print text) in the current
-  // language, UTF-8; empty before ApplyLanguage.
-  std::string LanguageText(Target target) const;
-
-  // Sets every text, tick, colour and help context for the store's language,
-  // with English as the base layer.
-  void ApplyLanguage();
+  std::wstring HintOf(HWND control) const { return language_->HintOf(control); }
+  HWND ControlOf(Target target) const { return language_->ControlOf(target); }
+  std::string LanguageText(Target target) const override { return language_->Text(target); }
+  void ApplyLanguage() { language_->Apply(store_->Header); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -136,54 +115,37 @@ class TTovikMain : public ui::Window, private PageHost {
  private:
   explicit TTovikMain(Seams seams);
   void CreateControls();
-  void CreatePages();
-  // A page, or null while it is still to be made.
-  OrganiserPage* PageAt(int page) const;
+  void CreateParts();
   void PreparePage(OrganiserPage& page, TargetOwner owner);
   void FinishStart();
-  void CopyDialCaption();
   bool RunCreationSteps();
   void RunActivationSteps();
-  // The activation steps after the commit: the pages filled from the store.
   void ShowTheStore();
+  void ReloadStore();
+  void SaveHeader();
   void OnActivate(WPARAM wParam, LPARAM lParam);
   void OnClose();
   void OnDestroy();
-  void OnDpiChanged(int dpi, const RECT& suggested);
-  void FitClientHeight();
   void OnCommand(Command command);
   void OnPageChange();
-  void EnableFileItems(int page);
   void UpdatePageVisibility();
-
-  void SetLanguageTexts(const std::vector<LanguageRow>& rows);
-  void SetRowText(const LanguageRow& row);
-  void ApplyColors();
-  void ApplyHelpContexts();
-
-  void ToggleOption(bool RegistryOptions::*option);
-  // The option that keeps the icon in the notification area drives the icon.
-  void ApplyTrayOption();
-  void CreateTrayIcon();
-  void KeepDailyBackups();
-  void HookStore();
-  bool OnDataFileChangedElsewhere();
-  void ReloadStore();
   void ToggleFromTray();
-  void ShowRegistryTicks();
-  void ChooseColor(ColorDialogKind kind);
-  void ResetColors();
-  void SetStartOfWeek(WeekStart start);
-  void SetWeekRule(int rule);
-  void ShowWeekSettingTicks();
-  void ChooseLanguage(Language language);
-
+  void ApplyTrayOption(bool minimizeToTray);
   void OpenAddress(const std::wstring& address);
-  void OpenHelp(int context);
-  void OpenHelpFor(HWND control);
-  void EnterContextHelpMode();
-  void LeaveContextHelpMode();
-  void ShowAbout();
+
+  // What the pages ask of the window.
+  const TextLowering& Lowering() override;
+  void ShowEventRow(int row) override;
+  void ShowMessage(const std::wstring& text) override;
+  std::wstring Text(Target target) override { return Utf8ToWide(LanguageText(target)); }
+  void UpdateDayMarks() override;
+  void Beep() override;
+  // What printing and the exports ask of it.
+  HWND Owner() override { return hwnd(); }
+  std::string DataRoot() override { return location_.DataRoot; }
+  int StartOfWeek() override { return appointments_->Calendar().StartOfWeek(); }
+  void Report(std::string_view sender, const IoError& error, const std::string& path,
+              const std::string& shown) override;
 
   Seams seams_;
   // The log and the unhandled-error path come first, so that errors of the
@@ -191,10 +153,10 @@ class TTovikMain : public ui::Window, private PageHost {
   TzqLogging log_;
   UnhandledErrorPath errors_{log_, L"Tovik"};
   DataLocation location_;
+  std::unique_ptr<StoreFile> file_;
   std::unique_ptr<OrganiserStore> store_;
   std::unique_ptr<InstallMutex> installMutex_;
   std::unique_ptr<TzqWinFormInstanceControl> guard_;
-  RegistryOptions options_;
   ActivationRule activation_;
   MainMenuBar menu_;
 
@@ -203,7 +165,6 @@ class TTovikMain : public ui::Window, private PageHost {
   std::unique_ptr<ui::Panel> pnlTop_;
   std::unique_ptr<ui::Panel> pnlBottom_;
   HWND pgcTop_ = nullptr;
-  HWND lblTovikNameVersion_ = nullptr;
   HWND lblWhenDoneExit_ = nullptr;
   HWND btnExit_ = nullptr;
   std::unique_ptr<ui::Tooltips> tooltips_;
@@ -211,23 +172,19 @@ class TTovikMain : public ui::Window, private PageHost {
   std::unique_ptr<AppointmentsPage> appointments_;
   std::unique_ptr<EventsPage> events_;
   std::unique_ptr<NotesPage> notes_;
+  std::unique_ptr<TFormAbout> about_;
+  std::unique_ptr<WindowLanguage> language_;
+  std::unique_ptr<UserSettings> settings_;
+  std::unique_ptr<SaveHandler> saves_;
+  std::unique_ptr<ContextHelp> help_;
   WinDateFormatter dates_;
   std::unique_ptr<TextLowering> lowering_;
   std::unique_ptr<LinksAndDialling> links_;
-  Printing printing_{seams_.openPrinter};
+  Printing printing_{*this, seams_.openPrinter};
   ui::OwnedIcon trayIcon_;
   std::unique_ptr<TCoolTrayIcon> tray_;
-  std::unique_ptr<DailyBackup> backup_;
-  std::unique_ptr<TFormAbout> about_;
-
-  std::map<Target, std::string> texts_;  // language texts that no control shows
   bool lineOpen_ = false;
   bool activated_ = false;
-  bool askingAboutChange_ = false;
-  bool reloadPending_ = false;
-  bool contextHelpMode_ = false;
-  std::array<COLORREF, 16> customBackgrounds_{};
-  std::array<COLORREF, 16> customFontColors_{};
 };
 
 }  // namespace tovik

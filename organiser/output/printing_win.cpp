@@ -10,9 +10,9 @@
 #include "base/wide_text_win.h"
 #include "calendar/date_format.h"
 #include "calendar/week_number.h"
-#include "organiser/frame/TovikMain_win.h"
 #include "organiser/output/diary_export.h"
 #include "organiser/output/icalendar_export.h"
+#include "store/organiser_store.h"
 #include "ui/gdi_win.h"
 
 namespace tovik {
@@ -109,9 +109,9 @@ std::string StoredToUtf8(std::string_view stored) {
   return WideToUtf8(AnsiToWide(stored));
 }
 
-// The note box's lines as it shows them, a wrapped paragraph as several; a
-// last line that is empty (after a final line break, or in an empty box)
-// is no line.
+}  // namespace
+
+// A last line is empty after a final line break, or in an empty box.
 std::vector<std::string> ShownLines(HWND box) {
   std::vector<std::string> lines;
   const auto count = static_cast<int>(SendMessageW(box, EM_GETLINECOUNT, 0, 0));
@@ -130,23 +130,6 @@ std::vector<std::string> ShownLines(HWND box) {
   return lines;
 }
 
-// The exports write their file beside the earlier one, which it then
-// replaces, so a failed export leaves that one whole; the user is told, and
-// the log keeps the reason. Success shows nothing.
-void ExportTo(TTovikMain& main, Target item, Target failureText, const std::string& path,
-              const std::function<void(FileSystem& fs)>& write) {
-  Win32FileSystem fs;
-  try {
-    write(fs);
-  } catch (const IoError& e) {
-    main.Log().Log(
-        {.Sender = std::string(TargetName(item)), .Error = DescribeError(e), .Message = path});
-    main.ShowMessage(Utf8ToWide(main.LanguageText(failureText) + "\n\n" + path + "\n" + e.what()));
-  }
-}
-
-}  // namespace
-
 // A cancelled dialog prints nothing; without a printer the dialog has
 // warned the user itself.
 std::unique_ptr<PrintCanvas> OpenChosenPrinter(HWND owner) {
@@ -161,20 +144,34 @@ std::unique_ptr<PrintCanvas> OpenChosenPrinter(HWND owner) {
   return std::make_unique<PrinterCanvas>(dialog.hDC, kDocumentName);
 }
 
-void Printing::ExportDiary(TTovikMain& main) {
-  OrganiserStore& store = main.Store();
-  const std::string path = main.Location().DataRoot + std::string(DiaryFileName(store.LanguageId));
-  ExportTo(main, Target::miSaveDiary, Target::MsgExportFailed, path, [&](FileSystem& fs) {
-    tovik::ExportDiary(fs, path, store.AppointmentSlots, [&main](int32_t day) {
-      return WideToAnsi(Utf8ToWide(FormatDate(main.Dates(), DateFromDayNumber(day), "ddddd")));
+// The exports write their file beside the earlier one, which it then
+// replaces, so a failed export leaves that one whole; the user is told, and
+// the log keeps the reason. Success shows nothing.
+void Printing::ExportTo(Target item, Target failureText, const std::string& path,
+                        const std::function<void(FileSystem& fs)>& write) {
+  Win32FileSystem fs;
+  try {
+    write(fs);
+  } catch (const IoError& e) {
+    source_.Report(TargetName(item), e, path,
+                   source_.LanguageText(failureText) + "\n\n" + path + "\n" + e.what());
+  }
+}
+
+void Printing::ExportDiary() {
+  const OrganiserStore& store = source_.Store();
+  const std::string path = source_.DataRoot() + std::string(DiaryFileName(store.Header.LanguageId));
+  ExportTo(Target::miSaveDiary, Target::MsgExportFailed, path, [&](FileSystem& fs) {
+    tovik::ExportDiary(fs, path, store.AppointmentSlots, [this](int32_t day) {
+      return WideToAnsi(Utf8ToWide(FormatDate(source_.Dates(), DateFromDayNumber(day), "ddddd")));
     });
   });
 }
 
 // The stored texts are in the ANSI code page; the calendar file is UTF-8.
-void Printing::ExportICalendar(TTovikMain& main) {
-  const OrganiserStore& store = main.Store();
-  const std::string path = main.Location().DataRoot + std::string(kICalendarFileName);
+void Printing::ExportICalendar() {
+  const OrganiserStore& store = source_.Store();
+  const std::string path = source_.DataRoot() + std::string(kICalendarFileName);
   SYSTEMTIME utc;
   GetSystemTime(&utc);
   char stamp[32];
@@ -185,49 +182,40 @@ void Printing::ExportICalendar(TTovikMain& main) {
                                .Today = DayNumberFromDate(LocalToday()),
                                .Stamp = stamp,
                                .ToUtf8 = StoredToUtf8};
-  ExportTo(main, Target::miExportICalendar, Target::MsgICalendarExportFailed, path,
+  ExportTo(Target::miExportICalendar, Target::MsgICalendarExportFailed, path,
            [&](FileSystem& fs) { tovik::ExportICalendar(fs, path, source); });
 }
 
-void Printing::PrintDayNotes(TTovikMain& main) {
-  const int page = main.ActivePage();
-  if (page != TTovikMain::kAppointmentsPage && page != TTovikMain::kEventsPage) return;
-  const std::unique_ptr<PrintCanvas> canvas = openPrinter_(main.hwnd());
+void Printing::PrintEventsList(const std::vector<PrintedEventRow>& rows) {
+  const std::unique_ptr<PrintCanvas> canvas = openPrinter_(source_.Owner());
   if (!canvas) return;
-  const OrganiserStore& store = main.Store();
-  if (page == TTovikMain::kEventsPage) {
-    const ui::StringGrid& grid = main.Events().Grid();
-    std::vector<PrintedEventRow> rows;
-    for (int row = 1; row < EventsPage::kGridRows; ++row) {
-      rows.push_back({WideToUtf8(grid.Cell(0, row)), WideToUtf8(grid.Cell(1, row)),
-                      WideToUtf8(grid.Cell(2, row))});
-    }
-    PrintEventsList(*canvas, store.LanguageId, rows);
-    return;
-  }
-  TkxCalendar& calendar = main.Appointments().Calendar();
-  const CalendarDate shown{calendar.Year(), calendar.Month(), calendar.Day()};
-  const std::string heading =
-      FormatDate(main.Dates(), shown, DayNotesHeadingPattern(main.LanguageText(Target::PrintTitle)),
-                 store.LongDatePrefix);
-  tovik::PrintDayNotes(*canvas, heading, ShownLines(main.Appointments().DayNote()));
+  tovik::PrintEventsList(*canvas, source_.Store().Header.LanguageId, rows);
 }
 
-void Printing::PrintCalendar(TTovikMain& main) {
-  const std::unique_ptr<PrintCanvas> canvas = openPrinter_(main.hwnd());
+void Printing::PrintDayNotes(const CalendarDate& day, const std::vector<std::string>& lines) {
+  const std::unique_ptr<PrintCanvas> canvas = openPrinter_(source_.Owner());
+  if (!canvas) return;
+  const std::string heading = FormatDate(
+      source_.Dates(), day, DayNotesHeadingPattern(source_.LanguageText(Target::PrintTitle)),
+      source_.Store().LongDatePrefix);
+  tovik::PrintDayNotes(*canvas, heading, lines);
+}
+
+void Printing::PrintCalendar() {
+  const std::unique_ptr<PrintCanvas> canvas = openPrinter_(source_.Owner());
   if (!canvas) return;
   const CalendarDate today = LocalToday();
-  const OrganiserStore& store = main.Store();
-  DateFormatter& dates = main.Dates();
-  const int startOfWeek = main.Appointments().Calendar().StartOfWeek();
+  const OrganiserStore& store = source_.Store();
+  DateFormatter& dates = source_.Dates();
+  const int startOfWeek = source_.StartOfWeek();
   const CalendarPrintTexts texts{
-      .Title = main.LanguageText(Target::PrintTitle),
-      .PageLabel = main.LanguageText(Target::PrintPageLabel),
-      .ColumnCaption = main.LanguageText(Target::PrintColumnCaption),
+      .Title = source_.LanguageText(Target::PrintTitle),
+      .PageLabel = source_.LanguageText(Target::PrintPageLabel),
+      .ColumnCaption = source_.LanguageText(Target::PrintColumnCaption),
       .TodayShortDate = FormatDate(dates, today, "ddddd"),
       .DateLine =
           [&](int32_t day) {
-            return WeekNumberText(day, startOfWeek, store.FirstWeekRule) + ", " +
+            return WeekNumberText(day, startOfWeek, store.Header.FirstWeekRule) + ", " +
                    FormatDate(dates, DateFromDayNumber(day), "ddddd, ddd");
           },
       .Text = StoredToUtf8};

@@ -27,37 +27,45 @@ constexpr int kLastYear = 2079;
 }  // namespace
 
 // As designed, in tab order; the labels after the controls, beneath them.
-std::span<const ControlDesign<AppointmentsPage>> AppointmentsPage::Design() {
+std::span<const PageControl<AppointmentsPage>> AppointmentsPage::Design() {
   using P = AppointmentsPage;
   using ui::Bounds;
-  static const ControlDesign<P> kDesign[] = {
-      {&P::memAppDiary_, L"EDIT", L"",
-       WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL,
-       Bounds(6, 179, 311, 125), FontKind::Normal, WS_EX_CLIENTEDGE},
-      {&P::btnToday_, L"BUTTON", L"", kButton, Bounds(62, 32, 87, 17)},
-      {&P::btnDown_, L"BUTTON", L"", kButton, Bounds(154, 32, 88, 17)},
-      {&P::btnUp_, L"BUTTON", L"", kButton, Bounds(242, 32, 88, 17)},
-      {&P::edtShowYear_, L"EDIT", L"", kReadOnlyBox, Bounds(99, 52, 35, 19), FontKind::Normal,
-       WS_EX_CLIENTEDGE},
-      {&P::edtShowMonth_, L"EDIT", L"", kReadOnlyBox, Bounds(111, 73, 23, 19), FontKind::Normal,
-       WS_EX_CLIENTEDGE},
-      {&P::edtDiarySearch_, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(173, 140, 157, 19),
-       FontKind::Normal, WS_EX_CLIENTEDGE},
-      {&P::btnAppHyperlink_, L"BUTTON", L"&Cyberlink", kButton, Bounds(182, 162, 68, 17)},
-      {&P::btnAppDial_, L"BUTTON", L"", kButton, Bounds(250, 162, 68, 17)},
-      {&P::udSelectYear_, UPDOWN_CLASSW, L"", kSpin, Bounds(134, 52, 15, 19)},
-      {&P::udSelectMonth_, UPDOWN_CLASSW, L"", kSpin, Bounds(134, 73, 15, 19)},
-      {&P::lblShownDate_, L"STATIC", L"", kLabel, Bounds(6, 2, 324, 18), FontKind::Heading},
-      {&P::lblUsedAppDay_, L"STATIC", L"", SS_CENTER | SS_NOPREFIX, Bounds(154, 18, 176, 13),
-       FontKind::Bold},
+  using enum ui::ControlClass;
+  static const PageControl<P> kDesign[] = {
+      {&P::memAppDiary_,
+       {kMemAppDiary, Edit, L"",
+        WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL,
+        Bounds(6, 179, 311, 125), FontKind::Normal, WS_EX_CLIENTEDGE}},
+      {&P::btnToday_, {kBtnToday, Button, L"", kButton, Bounds(62, 32, 87, 17)}},
+      {&P::btnDown_, {kBtnDown, Button, L"", kButton, Bounds(154, 32, 88, 17)}},
+      {&P::btnUp_, {kBtnUp, Button, L"", kButton, Bounds(242, 32, 88, 17)}},
+      {&P::edtShowYear_,
+       {kEdtShowYear, Edit, L"", kReadOnlyBox, Bounds(99, 52, 35, 19), FontKind::Normal,
+        WS_EX_CLIENTEDGE}},
+      {&P::edtShowMonth_,
+       {kEdtShowMonth, Edit, L"", kReadOnlyBox, Bounds(111, 73, 23, 19), FontKind::Normal,
+        WS_EX_CLIENTEDGE}},
+      {&P::edtDiarySearch_,
+       {kEdtDiarySearch, Edit, L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(173, 140, 157, 19),
+        FontKind::Normal, WS_EX_CLIENTEDGE}},
+      {&P::btnAppHyperlink_,
+       {kBtnAppHyperlink, Button, L"&Cyberlink", kButton, Bounds(182, 162, 68, 17)}},
+      {&P::btnAppDial_, {kBtnAppDial, Button, L"", kButton, Bounds(250, 162, 68, 17)}},
+      {&P::udSelectYear_, {kUdSelectYear, Spin, L"", kSpin, Bounds(134, 52, 15, 19)}},
+      {&P::udSelectMonth_, {kUdSelectMonth, Spin, L"", kSpin, Bounds(134, 73, 15, 19)}},
+      {&P::lblShownDate_,
+       {kLblShownDate, Label, L"", kLabel, Bounds(6, 2, 324, 18), FontKind::Heading}},
+      {&P::lblUsedAppDay_,
+       {kLblUsedAppDay, Label, L"", SS_CENTER | SS_NOPREFIX, Bounds(154, 18, 176, 13),
+        FontKind::Bold}},
       // The year and month captions end beside their boxes in every language.
-      {&P::lblYear_, L"STATIC", L"", SS_RIGHT | SS_NOPREFIX, Bounds(37, 53, 60, 13)},
-      {&P::lblMonth_, L"STATIC", L"", SS_RIGHT | SS_NOPREFIX, Bounds(49, 74, 60, 13)},
-      {&P::lblWeek_, L"STATIC", L"", kLabel, Bounds(67, 92, 42, 18)},
-      {&P::UgeNr_, L"STATIC", L"", kLabel, Bounds(112, 92, 19, 16)},
-      {&P::lblHoly_, L"STATIC", L"", SS_RIGHT | SS_NOPREFIX, Bounds(8, 106, 117, 55)},
-      {&P::lblAppointmentsDiary_, L"STATIC", L"", kLabel, Bounds(8, 160, 180, 18),
-       FontKind::Heading},
+      {&P::lblYear_, {kLblYear, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(37, 53, 60, 13)}},
+      {&P::lblMonth_, {kLblMonth, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(49, 74, 60, 13)}},
+      {&P::lblWeek_, {kLblWeek, Label, L"", kLabel, Bounds(67, 92, 42, 18)}},
+      {&P::UgeNr_, {kUgeNr, Label, L"", kLabel, Bounds(112, 92, 19, 16)}},
+      {&P::lblHoly_, {kLblHoly, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(8, 106, 117, 55)}},
+      {&P::lblAppointmentsDiary_,
+       {kLblAppointmentsDiary, Label, L"", kLabel, Bounds(8, 160, 180, 18), FontKind::Heading}},
   };
   return kDesign;
 }
@@ -66,12 +74,12 @@ AppointmentsPage::AppointmentsPage(const PageArgs& args)
     : OrganiserPage(args, "psAppointments", "pnlAftaleKalender") {
   CreateControls(*this, Design());
   // The calendar takes its place in the tab order after the month box.
-  cdrCalender_ = TkxCalendar::Create({.parent = Panel().hwnd()});
+  cdrCalender_ = TkxCalendar::Create({.parent = Panel().hwnd(), .id = kCdrCalender});
   SetWindowPos(cdrCalender_->hwnd(), edtShowMonth_, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   cdrCalender_->OnChange = [this] { cdrCalenderChange(); };
   cdrCalender_->OnDblClick = [this] { cdrCalenderDblClick(); };
-  Image1_ = CreateSearchPicture(ui::Bounds(154, 140, 19, 19));
+  Image1_ = CreateSearchPicture(ui::Bounds(154, 140, 19, 19), kImage1);
   SendMessageW(udSelectYear_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edtShowYear_), 0);
   SendMessageW(udSelectYear_, UDM_SETRANGE32, kFirstYear, kLastYear);
   SendMessageW(udSelectMonth_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edtShowMonth_), 0);
@@ -90,7 +98,7 @@ void AppointmentsPage::RunCreationSteps() {
   SendMessageW(memAppDiary_, EM_SETLIMITTEXT, kDayNoteLimit, 0);
 }
 
-// Steps 1 and 2 of the window's activation steps: the spin buttons take the
+// The page's part of the window's activation: the spin buttons take the
 // calendar's month and year (their boxes' change handlers follow), then the
 // calendar's day is shown.
 void AppointmentsPage::RunActivationSteps() {
@@ -101,17 +109,15 @@ void AppointmentsPage::RunActivationSteps() {
 }
 
 void AppointmentsPage::ShowSelectedDay() {
-  OrganiserStore& store = Host().Store();
-  store.SelectedDay =
-      DayNumberFromDate(cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day());
+  const OrganiserStore& store = Host().Store();
+  shown_ = store.ShowDay(
+      DayNumberFromDate(cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day()));
   ShowWeekNumber();
   // A day after 4 June 2079 has no DayNumber: it shows no text and takes none.
-  const bool storable = FitsDayNumber(store.SelectedDay);
-  store.CurrentSlot = storable ? store.FindDaySlot(static_cast<uint16_t>(store.SelectedDay)) : 0;
-  const std::wstring text =
-      store.CurrentSlot != 0
-          ? AnsiToWide(TextOf(store.AppointmentSlots[store.CurrentSlot - 1].Text))
-          : std::wstring();
+  const bool storable = FitsDayNumber(shown_.Day);
+  const std::wstring text = shown_.Slot != 0
+                                ? AnsiToWide(TextOf(store.AppointmentSlots[shown_.Slot - 1].Text))
+                                : std::wstring();
   SetWindowTextW(memAppDiary_, text.c_str());
   SendMessageW(memAppDiary_, EM_SETREADONLY, storable ? FALSE : TRUE, 0);
 }
@@ -119,8 +125,12 @@ void AppointmentsPage::ShowSelectedDay() {
 void AppointmentsPage::ShowWeekNumber() {
   const OrganiserStore& store = Host().Store();
   const std::string week =
-      WeekNumberText(store.SelectedDay, cdrCalender_->StartOfWeek(), store.FirstWeekRule);
+      WeekNumberText(shown_.Day, cdrCalender_->StartOfWeek(), store.Header.FirstWeekRule);
   SetWindowTextW(UgeNr_, Utf8ToWide(week).c_str());
+}
+
+CalendarDate AppointmentsPage::ShownDate() const {
+  return {cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day()};
 }
 
 void AppointmentsPage::GoToDate(const CalendarDate& date) {
@@ -142,7 +152,8 @@ void AppointmentsPage::ShowDate() {
 
 void AppointmentsPage::ShowFeasts() {
   const OrganiserStore& store = Host().Store();
-  const std::string lines = FeastLines(cdrCalender_->Year(), store.LanguageId, Host().Dates());
+  const std::string lines =
+      FeastLines(cdrCalender_->Year(), store.Header.LanguageId, Host().Dates());
   SetWindowTextW(lblHoly_, Utf8ToWide(lines).c_str());
   UpdateDayMarks(*cdrCalender_, store);
 }
@@ -165,22 +176,12 @@ void AppointmentsPage::cdrCalenderDblClick() {
   if (slot > 0 && slot < static_cast<int>(kEventSlots)) Host().ShowEventRow(slot);
 }
 
-// The commit of the day's note: what is selected is remembered for the link
-// and dial buttons, then the text is stored for the day it was typed on.
+// The commit of the day's note, for the day it was typed on.
 void AppointmentsPage::memAppDiaryExit() {
-  DWORD start = 0, end = 0;
-  SendMessageW(memAppDiary_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  const std::wstring text = ui::WindowText(memAppDiary_);
-  if (end > start && end <= text.size()) {
-    Host().Links().RememberSelection(WideToAnsi(text.substr(start, end - start)));
-  }
   OrganiserStore& store = Host().Store();
-  const StoreResult result = store.StoreDayText(WideToAnsi(text));
-  UpdateDayMarks(*cdrCalender_, store);
-  if (result == StoreResult::TableFull || result == StoreResult::TextTooLong) {
-    Host().ShowMessage(Host().Text(Target::MsgTextTooLong));
-  }
+  CommitNoteBox(
+      memAppDiary_, [&](std::string_view text) { return store.StoreDayText(shown_, text); },
+      [&] { UpdateDayMarks(*cdrCalender_, store); });
 }
 
 void AppointmentsPage::btnTodayClick() {
@@ -198,7 +199,7 @@ void AppointmentsPage::SearchDiary(HWND button, SearchDirection direction) {
   if (SearchWordIsEmpty(word)) word.clear();
   const OrganiserStore& store = Host().Store();
   const std::optional<uint16_t> day =
-      FindDiaryDay(store.AppointmentSlots, store.SelectedDay, word, direction, lowering);
+      FindDiaryDay(store.AppointmentSlots, shown_.Day, word, direction, lowering);
   GoToDate(day ? DateFromDayNumber(*day)
                : CalendarDate{cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day()});
   SetFocus(memAppDiary_);
@@ -287,38 +288,40 @@ void AppointmentsPage::ShowDialButton(bool shown) {
   ShowWindow(btnAppDial_, shown ? SW_SHOW : SW_HIDE);
 }
 
-bool AppointmentsPage::OnControlCommand(HWND control, int, int code) {
-  if (code == BN_CLICKED) {
-    if (control == btnToday_) {
+bool AppointmentsPage::OnControlCommand(HWND, int id, int code) {
+  switch (id) {
+    case kBtnToday:
+      if (code != BN_CLICKED) return false;
       btnTodayClick();
-    } else if (control == btnUp_) {
+      return true;
+    case kBtnUp:
+    case kImage1:
+      if (code != BN_CLICKED) return false;  // a picture's STN_CLICKED is the same code
       SearchDiary(btnUp_, SearchDirection::Next);
-    } else if (control == btnDown_) {
+      return true;
+    case kBtnDown:
+      if (code != BN_CLICKED) return false;
       SearchDiary(btnDown_, SearchDirection::Previous);
-    } else if (control == btnAppHyperlink_) {
+      return true;
+    case kBtnAppHyperlink:
+      if (code != BN_CLICKED) return false;
       LinkButtonClick(btnAppHyperlink_, memAppDiary_, &LinksAndDialling::OpenRememberedLink);
-    } else if (control == btnAppDial_) {
+      return true;
+    case kBtnAppDial:
+      if (code != BN_CLICKED) return false;
       LinkButtonClick(btnAppDial_, memAppDiary_, &LinksAndDialling::DialRememberedNumber);
-    } else {
-      return false;
-    }
-    return true;
-  }
-  if (code == STN_CLICKED && control == Image1_) {
-    SearchDiary(btnUp_, SearchDirection::Next);
-    return true;
-  }
-  if (code == EN_CHANGE && spinsReady_) {
-    if (control == edtShowMonth_) {
+      return true;
+    case kEdtShowMonth:
+      if (code != EN_CHANGE || !spinsReady_) return false;
       edtShowMonthChange();
       return true;
-    }
-    if (control == edtShowYear_) {
+    case kEdtShowYear:
+      if (code != EN_CHANGE || !spinsReady_) return false;
       edtShowYearChange();
       return true;
-    }
+    default:
+      return false;
   }
-  return false;
 }
 
 bool AppointmentsPage::OnControlNotify(const NMHDR&, LRESULT*) {

@@ -18,6 +18,31 @@ class AppointmentsPage : public OrganiserPage {
   // The most characters the day's note holds.
   static constexpr int kDayNoteLimit = 32700;
 
+  // The ids of the page's controls, by which their commands are routed.
+  enum ControlId : int {
+    kMemAppDiary = 1000,
+    kBtnToday,
+    kBtnDown,
+    kBtnUp,
+    kEdtShowYear,
+    kEdtShowMonth,
+    kEdtDiarySearch,
+    kBtnAppHyperlink,
+    kBtnAppDial,
+    kUdSelectYear,
+    kUdSelectMonth,
+    kLblShownDate,
+    kLblUsedAppDay,
+    kLblYear,
+    kLblMonth,
+    kLblWeek,
+    kUgeNr,
+    kLblHoly,
+    kLblAppointmentsDiary,
+    kImage1,
+    kCdrCalender,
+  };
+
   explicit AppointmentsPage(const PageArgs& args);
 
   // The page's step of the window's creation: the day note's limit.
@@ -39,6 +64,10 @@ class AppointmentsPage : public OrganiserPage {
   HWND MonthSpin() const { return udSelectMonth_; }
   HWND ShownDateLabel() const { return lblShownDate_; }
   HWND FeastLabel() const { return lblHoly_; }
+  // The date the calendar shows.
+  CalendarDate ShownDate() const;
+  // The day the page shows, with the slot of its text.
+  const ShownDay& Shown() const { return shown_; }
   // The dial button shows while a telephone line is open.
   void ShowDialButton(bool shown);
 
@@ -90,13 +119,14 @@ class AppointmentsPage : public OrganiserPage {
   HWND lblAppointmentsDiary_ = nullptr;
   HWND Image1_ = nullptr;
   std::unique_ptr<TkxCalendar> cdrCalender_;
+  ShownDay shown_;
   // cdrCalenderChange is attached to the calendar's change notification.
   bool changeAttached_ = true;
   // The boxes' change handlers stay out of the way while the spin buttons
   // are first set up.
   bool spinsReady_ = false;
 
-  static std::span<const ControlDesign<AppointmentsPage>> Design();
+  static std::span<const PageControl<AppointmentsPage>> Design();
 };
 
 }  // namespace tovik

@@ -12,14 +12,17 @@
 
 namespace tovik {
 
-std::span<const ControlDesign<EventsPage>> EventsPage::Design() {
+std::span<const PageControl<EventsPage>> EventsPage::Design() {
   using P = EventsPage;
   using ui::Bounds;
-  static const ControlDesign<P> kDesign[] = {
-      {&P::edtEventsSearch_, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(25, 281, 157, 19),
-       FontKind::Normal, WS_EX_CLIENTEDGE},
-      {&P::lblEventsHead_, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, Bounds(6, 2, 297, 18),
-       FontKind::Heading},
+  using enum ui::ControlClass;
+  static const PageControl<P> kDesign[] = {
+      {&P::edtEventsSearch_,
+       {kEdtEventsSearch, Edit, L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(25, 281, 157, 19),
+        FontKind::Normal, WS_EX_CLIENTEDGE}},
+      {&P::lblEventsHead_,
+       {kLblEventsHead, Label, L"", SS_LEFT | SS_NOPREFIX, Bounds(6, 2, 297, 18),
+        FontKind::Heading}},
   };
   return kDesign;
 }
@@ -28,6 +31,7 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
   sgEvents_ = std::make_unique<ui::StringGrid>(ui::StringGrid::CreateArgs{
       .name = "sgEvents",
       .parent = Panel().hwnd(),
+      .id = kSgEvents,
       .bounds = ui::Bounds(6, 24, 300, 257),
       .shape = {.Columns = 3, .Rows = kGridRows, .FixedRows = 1, .VerticalScrollBar = true},
       .storedRows = kStoredRows,
@@ -36,7 +40,7 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
       .font = Font(FontKind::Normal),
       .editing = true});
   CreateControls(*this, Design());
-  Image3_ = CreateSearchPicture(ui::Bounds(6, 281, 19, 19));
+  Image3_ = CreateSearchPicture(ui::Bounds(6, 281, 19, 19), kImage3);
   // The search box keeps its help context in every language.
   SetWindowContextHelpId(edtEventsSearch_, kSearchBoxHelpContext);
   sgEvents_->EditMask = [](int col) { return col < 2 ? std::wstring(L"00") : std::wstring(); };
@@ -48,7 +52,7 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
   ui::OnEnterKey(edtEventsSearch_, "edtEventsSearch", [this] { SearchEvents(); });
 }
 
-// Step 3 of the window's activation steps.
+// The page's part of the window's activation.
 void EventsPage::RunActivationSteps() {
   FillEventsGrid();
 }
@@ -122,6 +126,7 @@ void EventsPage::StoreEventsGrid() {
     items.push_back({item.Month, item.Day, std::move(text)});
   }
   Host().Store().ReplaceEvents(items);
+  Host().SaveChanges();
   FillEventsGrid();
   Host().UpdateDayMarks();
   if (!refusedRows_.empty()) Host().ShowMessage(Host().Text(Target::MsgTextTooLong));
@@ -131,18 +136,13 @@ void EventsPage::StoreEventsGrid() {
 // row on view, with its text current.
 void EventsPage::SearchEvents() {
   const OrganiserStore& store = Host().Store();
-  std::wstring needle = ui::WindowText(edtEventsSearch_);
+  const std::wstring needle = ui::WindowText(edtEventsSearch_);
   const int count = static_cast<int>(store.EventCount());
   if (count > 0 && StartsSearch(needle)) {
-    CharLowerBuffW(needle.data(), static_cast<DWORD>(needle.size()));
     std::vector<std::wstring> texts;
-    for (int row = 1; row <= count; ++row) {
-      std::wstring text = sgEvents_->Cell(2, row);
-      CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
-      texts.push_back(std::move(text));
-    }
+    for (int row = 1; row <= count; ++row) texts.push_back(LowerCase(sgEvents_->Cell(2, row)));
     const int start = std::min(sgEvents_->Row(), count);
-    if (const std::optional<int> match = NextEventMatch(texts, start, needle)) {
+    if (const std::optional<int> match = NextEventMatch(texts, start, LowerCase(needle))) {
       sgEvents_->SetTopRow(*match);
       sgEvents_->MoveCurrent(2, *match);
     }
@@ -172,12 +172,21 @@ void EventsPage::ShowRow(int row) {
   sgEvents_->MoveCurrent(0, row);
 }
 
+std::vector<PrintedEventRow> EventsPage::PrintedRows() const {
+  std::vector<PrintedEventRow> rows;
+  for (int row = 1; row < kGridRows; ++row) {
+    rows.push_back({WideToUtf8(sgEvents_->Cell(0, row)), WideToUtf8(sgEvents_->Cell(1, row)),
+                    WideToUtf8(sgEvents_->Cell(2, row))});
+  }
+  return rows;
+}
+
 void EventsPage::SetHeading(int column, std::wstring text) {
   sgEvents_->SetCell(column, 0, std::move(text));
 }
 
-bool EventsPage::OnControlCommand(HWND control, int, int code) {
-  if (code == STN_CLICKED && control == Image3_) {
+bool EventsPage::OnControlCommand(HWND, int id, int code) {
+  if (code == STN_CLICKED && id == kImage3) {
     SearchEvents();
     return true;
   }

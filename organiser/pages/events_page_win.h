@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "organiser/output/printing.h"
 #include "organiser/pages/page_win.h"
 #include "ui/string_grid_win.h"
 
@@ -22,6 +23,9 @@ class EventsPage : public OrganiserPage {
   static constexpr char kHalfFilledMessage[] =
       "Invalid input value.  Use escape key to abandon changes";
 
+  // The ids of the page's controls, by which their commands are routed.
+  enum ControlId : int { kEdtEventsSearch = 1100, kLblEventsHead, kImage3, kSgEvents };
+
   explicit EventsPage(const PageArgs& args);
 
   void RunActivationSteps() override;
@@ -32,6 +36,8 @@ class EventsPage : public OrganiserPage {
   void SetHeading(int column, std::wstring text);
 
   ui::StringGrid& Grid() { return *sgEvents_; }
+  // The grid's rows as they stand, for the printed events list.
+  std::vector<PrintedEventRow> PrintedRows() const;
   HWND SearchBox() const { return edtEventsSearch_; }
   // Takes the focus with row `row`, column 0, current.
   void ShowRow(int row);
@@ -42,7 +48,7 @@ class EventsPage : public OrganiserPage {
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
 
  private:
-  static std::span<const ControlDesign<EventsPage>> Design();
+  static std::span<const PageControl<EventsPage>> Design();
   void sgEventsSetEditText(int col, int row, const std::wstring& text);  // CheckEventCell
   void sgEventsExit();
   void StoreEventsGrid();

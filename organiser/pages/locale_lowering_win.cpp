@@ -12,9 +12,7 @@ namespace {
 class WideLowering : public TextLowering {
  public:
   std::string Lower(std::string_view text) const override {
-    std::wstring wide = AnsiToWide(text);
-    CharLowerBuffW(wide.data(), static_cast<DWORD>(wide.size()));
-    return WideToAnsi(wide);
+    return WideToAnsi(LowerCase(AnsiToWide(text)));
   }
 };
 
@@ -24,9 +22,9 @@ std::array<unsigned char, 256> LocaleTable() {
   std::array<unsigned char, 256> table = AsciiLowerTable();
   for (int b = 0; b < 256; ++b) {
     const char byte = static_cast<char>(b);
-    wchar_t wide = 0;
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1) != 1) continue;
-    CharLowerBuffW(&wide, 1);
+    wchar_t upper = 0;
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &upper, 1) != 1) continue;
+    const wchar_t wide = LowerCase(std::wstring(1, upper))[0];
     char lowered = 0;
     BOOL lossy = FALSE;
     if (WideCharToMultiByte(CP_ACP, 0, &wide, 1, &lowered, 1, nullptr, &lossy) == 1 && !lossy) {

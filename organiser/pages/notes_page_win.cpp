@@ -11,6 +11,7 @@
 #include "store/organiser_store.h"
 #include "ui/dpi_win.h"
 #include "ui/edit_keys_win.h"
+#include "ui/tabs_win.h"
 
 namespace tovik {
 namespace {
@@ -20,17 +21,21 @@ constexpr int kTabStripHeight = 42;
 
 }  // namespace
 
-std::span<const ControlDesign<NotesPage>> NotesPage::Design() {
+std::span<const PageControl<NotesPage>> NotesPage::Design() {
   using P = NotesPage;
   using ui::Bounds;
+  using enum ui::ControlClass;
   constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
-  static const ControlDesign<P> kDesign[] = {
-      {&P::SrchNot_, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(25, 297, 157, 19),
-       FontKind::Normal, WS_EX_CLIENTEDGE},
-      {&P::btnTodoHyperlink_, L"BUTTON", L"Cyberlink", kButton, Bounds(189, 4, 68, 17)},
-      {&P::btnTodoDial_, L"BUTTON", L"", kButton, Bounds(257, 4, 68, 17)},
-      {&P::lblTodoNotesHead_, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, Bounds(6, 2, 184, 18),
-       FontKind::Heading},
+  static const PageControl<P> kDesign[] = {
+      {&P::SrchNot_,
+       {kSrchNot, Edit, L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(25, 297, 157, 19),
+        FontKind::Normal, WS_EX_CLIENTEDGE}},
+      {&P::btnTodoHyperlink_,
+       {kBtnTodoHyperlink, Button, L"Cyberlink", kButton, Bounds(189, 4, 68, 17)}},
+      {&P::btnTodoDial_, {kBtnTodoDial, Button, L"", kButton, Bounds(257, 4, 68, 17)}},
+      {&P::lblTodoNotesHead_,
+       {kLblTodoNotesHead, Label, L"", SS_LEFT | SS_NOPREFIX, Bounds(6, 2, 184, 18),
+        FontKind::Heading}},
   };
   return kDesign;
 }
@@ -45,22 +50,17 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
   tbcTask_ = pnlTasksInner_->AddControl(
       WC_TABCONTROLW, L"",
       WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_MULTILINE,
-      ui::Bounds(0, 0, width, kTabStripHeight), 0);
-  SendMessageW(tbcTask_, TCM_SETITEMSIZE, 0,
-               MAKELPARAM(ui::Scaled(kTabWidth), ui::Scaled(kTabHeight)));
-  for (size_t page = 0; page < kNotePages; ++page) {
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    wchar_t title[] = L"-";
-    item.pszText = title;
-    SendMessageW(tbcTask_, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
-  }
+      ui::Bounds(0, 0, width, kTabStripHeight), kTbcTask);
+  ui::SetFixedTabSize(tbcTask_, kTabWidth, kTabHeight);
+  for (int page = 0; page < static_cast<int>(kNotePages); ++page)
+    ui::InsertTab(tbcTask_, page, L"-");
   memTodoNotes_ = pnlTasksInner_->AddControl(
       L"EDIT", L"",
       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL,
-      ui::Bounds(0, kTabStripHeight, width, height - kTabStripHeight), 0, WS_EX_CLIENTEDGE);
+      ui::Bounds(0, kTabStripHeight, width, height - kTabStripHeight), kMemTodoNotes,
+      WS_EX_CLIENTEDGE);
   CreateControls(*this, Design());
-  Image2_ = CreateSearchPicture(ui::Bounds(6, 297, 19, 19));
+  Image2_ = CreateSearchPicture(ui::Bounds(6, 297, 19, 19), kImage2);
   // The search box keeps its help context in every language.
   SetWindowContextHelpId(SrchNot_, kSearchBoxHelpContext);
   // A page is stored with its closing NUL in fewer than 65535 bytes.
@@ -70,59 +70,47 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
   ui::OnEnterKey(SrchNot_, "SrchNot", [this] { SearchNotes(); });
 }
 
-// Steps 4 and 5 of the window's activation steps: the tabs of the pages with
+// The page's part of the window's activation: the tabs of the pages with
 // text take their titles (the others keep theirs), and page 1 is shown.
 void NotesPage::RunActivationSteps() {
-  OrganiserStore& store = Host().Store();
+  const OrganiserStore& store = Host().Store();
   for (size_t page = 0; page < kNotePages; ++page) {
     const std::string_view text = TextOf(store.NotePages[page].Text);
     if (!text.empty()) SetTabTitle(static_cast<int>(page), AnsiToWide(NoteTabTitle(text)));
   }
-  store.CurrentNotePage = 1;
+  shownPage_ = 1;
   SendMessageW(tbcTask_, TCM_SETCURSEL, 0, 0);
   SetWindowTextW(memTodoNotes_, AnsiToWide(TextOf(store.NotePages[0].Text)).c_str());
 }
 
 void NotesPage::ShowNotePage() {
   SetFocus(tbcTask_);
-  OrganiserStore& store = Host().Store();
+  const OrganiserStore& store = Host().Store();
   const int tab = static_cast<int>(SendMessageW(tbcTask_, TCM_GETCURSEL, 0, 0));
-  store.CurrentNotePage = static_cast<uint16_t>(tab + 1);
+  shownPage_ = tab + 1;
   SetWindowTextW(memTodoNotes_, AnsiToWide(TextOf(store.NotePages[tab].Text)).c_str());
   SetFocus(memTodoNotes_);
 }
 
-// The commit of the note box: what is selected is remembered for the link
-// and dial buttons, then the shown page is stored (a page of blanks too) and
-// its tab retitled; an empty page titles its tab "-".
+// The commit of the note box: the shown page is stored (a page of blanks
+// too) and its tab retitled; an empty page titles its tab "-".
 void NotesPage::StoreNotesMemo() {
-  DWORD start = 0, end = 0;
-  SendMessageW(memTodoNotes_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  const std::wstring text = ui::WindowText(memTodoNotes_);
-  if (end > start && end <= text.size()) {
-    Host().Links().RememberSelection(WideToAnsi(text.substr(start, end - start)));
-  }
+  const int page = shownPage_;
   OrganiserStore& store = Host().Store();
-  const int page = store.CurrentNotePage;
-  const std::string stored = WideToAnsi(text);
-  if (store.StoreNotePage(page, stored) == StoreResult::TextTooLong) {
-    Host().ShowMessage(Host().Text(Target::MsgTextTooLong));
-  }
+  const std::string stored = CommitNoteBox(
+      memTodoNotes_, [&](std::string_view text) { return store.StoreNotePage(page, text); });
   SetTabTitle(page - 1, stored.empty() ? std::wstring(L"-") : AnsiToWide(NoteTabTitle(stored)));
 }
 
 // Finds the search text in the shown page from the character after the caret
 // on, capital and small letters alike; the caret moves to the match.
 void NotesPage::SearchNotes() {
-  std::wstring needle = ui::WindowText(SrchNot_);
+  const std::wstring needle = ui::WindowText(SrchNot_);
   if (!StartsSearch(needle)) return;
-  std::wstring text = ui::WindowText(memTodoNotes_);
-  CharLowerBuffW(needle.data(), static_cast<DWORD>(needle.size()));
-  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  const std::wstring text = LowerCase(ui::WindowText(memTodoNotes_));
   DWORD caret = 0;
   SendMessageW(memTodoNotes_, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
-  const std::optional<size_t> at = NextNoteMatch(text, caret, needle);
+  const std::optional<size_t> at = NextNoteMatch(text, caret, LowerCase(needle));
   if (!at) return;
   SendMessageW(memTodoNotes_, EM_SETSEL, *at, *at);
   SendMessageW(memTodoNotes_, EM_SCROLLCARET, 0, 0);
@@ -130,21 +118,11 @@ void NotesPage::SearchNotes() {
 }
 
 void NotesPage::SetTabTitle(int page, const std::wstring& title) {
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  std::wstring copy = title;
-  item.pszText = copy.data();
-  SendMessageW(tbcTask_, TCM_SETITEMW, page, reinterpret_cast<LPARAM>(&item));
+  ui::SetTabCaption(tbcTask_, page, title);
 }
 
 std::wstring NotesPage::TabTitle(int page) const {
-  wchar_t text[128] = {};
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = static_cast<int>(std::size(text));
-  SendMessageW(tbcTask_, TCM_GETITEMW, page, reinterpret_cast<LPARAM>(&item));
-  return text;
+  return ui::TabCaption(tbcTask_, page);
 }
 
 HWND NotesPage::ControlOf(Target target) const {
@@ -170,24 +148,25 @@ void NotesPage::ShowDialButton(bool shown) {
   ShowWindow(btnTodoDial_, shown ? SW_SHOW : SW_HIDE);
 }
 
-bool NotesPage::OnControlCommand(HWND control, int, int code) {
-  if (code == BN_CLICKED && control == btnTodoHyperlink_) {
-    LinkButtonClick(btnTodoHyperlink_, memTodoNotes_, &LinksAndDialling::OpenRememberedLink);
-    return true;
+bool NotesPage::OnControlCommand(HWND, int id, int code) {
+  if (code != BN_CLICKED) return false;  // a picture's STN_CLICKED is the same code
+  switch (id) {
+    case kBtnTodoHyperlink:
+      LinkButtonClick(btnTodoHyperlink_, memTodoNotes_, &LinksAndDialling::OpenRememberedLink);
+      return true;
+    case kBtnTodoDial:
+      LinkButtonClick(btnTodoDial_, memTodoNotes_, &LinksAndDialling::DialRememberedNumber);
+      return true;
+    case kImage2:
+      SearchNotes();
+      return true;
+    default:
+      return false;
   }
-  if (code == BN_CLICKED && control == btnTodoDial_) {
-    LinkButtonClick(btnTodoDial_, memTodoNotes_, &LinksAndDialling::DialRememberedNumber);
-    return true;
-  }
-  if (code == STN_CLICKED && control == Image2_) {
-    SearchNotes();
-    return true;
-  }
-  return false;
 }
 
 bool NotesPage::OnControlNotify(const NMHDR& header, LRESULT*) {
-  if (header.hwndFrom == tbcTask_ && header.code == TCN_SELCHANGE) {
+  if (header.idFrom == kTbcTask && header.code == TCN_SELCHANGE) {
     ShowNotePage();
     return true;
   }

@@ -15,6 +15,17 @@ class NotesPage : public OrganiserPage {
   static constexpr int kTabWidth = 79;
   static constexpr int kTabHeight = 18;
 
+  // The ids of the page's controls, by which their commands are routed.
+  enum ControlId : int {
+    kSrchNot = 1200,
+    kBtnTodoHyperlink,
+    kBtnTodoDial,
+    kLblTodoNotesHead,
+    kImage2,
+    kTbcTask,
+    kMemTodoNotes,
+  };
+
   explicit NotesPage(const PageArgs& args);
 
   void RunActivationSteps() override;
@@ -36,7 +47,7 @@ class NotesPage : public OrganiserPage {
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
 
  private:
-  static std::span<const ControlDesign<NotesPage>> Design();
+  static std::span<const PageControl<NotesPage>> Design();
   void SetTabTitle(int page, const std::wstring& title);
   void ShowNotePage();    // tbcTaskChange
   void StoreNotesMemo();  // memTodoNotesExit
@@ -50,6 +61,7 @@ class NotesPage : public OrganiserPage {
   std::unique_ptr<ui::Panel> pnlTasksInner_;
   HWND tbcTask_ = nullptr;
   HWND memTodoNotes_ = nullptr;
+  int shownPage_ = 1;  // the note page in the box, 1 to 8
 };
 
 }  // namespace tovik

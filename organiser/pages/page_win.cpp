@@ -2,7 +2,9 @@
 
 #include <string_view>
 
+#include "base/wide_text_win.h"
 #include "organiser/links/links_win.h"
+#include "ui/window_win.h"
 
 namespace tovik {
 
@@ -23,15 +25,23 @@ OrganiserPage::OrganiserPage(const PageArgs& args, std::string_view sheetName,
   SetWindowPos(sheet_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-HWND OrganiserPage::Create(const wchar_t* className, const wchar_t* text, DWORD style,
-                           const RECT& bounds, FontKind font, DWORD exStyle) {
-  const HFONT handle = Font(font);
-  if (std::wstring_view(className) == L"STATIC") {
-    return panel_.AddLabel({.text = text, .bounds = bounds, .style = style, .font = handle});
+std::string OrganiserPage::CommitNoteBox(HWND box,
+                                         const std::function<StoreResult(std::string_view)>& store,
+                                         const std::function<void()>& afterStore) {
+  DWORD start = 0, end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const std::wstring text = ui::WindowText(box);
+  if (end > start && end <= text.size()) {
+    Host().Links().RememberSelection(WideToAnsi(text.substr(start, end - start)));
   }
-  const HWND control = panel_.AddControl(className, text, style | WS_VISIBLE, bounds, 0, exStyle);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
-  return control;
+  std::string stored = WideToAnsi(text);
+  const StoreResult result = store(stored);
+  Host().SaveChanges();
+  if (afterStore) afterStore();
+  if (result == StoreResult::TableFull || result == StoreResult::TextTooLong) {
+    Host().ShowMessage(Host().Text(Target::MsgTextTooLong));
+  }
+  return stored;
 }
 
 void OrganiserPage::LinkButtonClick(HWND button, HWND noteBox, void (LinksAndDialling::*action)()) {
@@ -40,8 +50,8 @@ void OrganiserPage::LinkButtonClick(HWND button, HWND noteBox, void (LinksAndDia
   if (IsWindowVisible(noteBox)) SetFocus(noteBox);
 }
 
-HWND OrganiserPage::CreateSearchPicture(const RECT& bounds) {
-  return panel_.AddSearchPicture(bounds);
+HWND OrganiserPage::CreateSearchPicture(const RECT& bounds, int id) {
+  return panel_.AddSearchPicture(bounds, id);
 }
 
 }  // namespace tovik

@@ -1,12 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "organiser/languages/language_texts.h"
 #include "organiser/languages/targets.h"
+#include "store/organiser_store.h"
+#include "ui/control_design_win.h"
 #include "ui/focus_tracker_win.h"
 #include "ui/fonts_win.h"
 #include "ui/panel_win.h"
@@ -15,7 +18,6 @@ namespace tovik {
 
 class DateFormatter;
 class LinksAndDialling;
-class OrganiserStore;
 class TextLowering;
 
 // What a page asks of the window that holds it.
@@ -38,6 +40,9 @@ class PageHost {
   virtual void UpdateDayMarks() = 0;
   // The system's default sound.
   virtual void Beep() = 0;
+  // Saves what the pages stored in the store to the data file, and tells
+  // the user what they must know of it.
+  virtual void SaveChanges() = 0;
 
  protected:
   ~PageHost() = default;
@@ -53,23 +58,14 @@ struct PageArgs {
   PageHost* host = nullptr;
 };
 
-// The main window's fonts that its pages use, by their place among them:
-// "MS Sans Serif" 8 points, the same bold, and bold 13 pixels high for page
-// headings and the shown date.
-enum class FontKind { Normal, Bold, Heading };
+using ui::FontKind;
 
-// One row of a page's design table: a control of a system class, made at its
-// designed place on the page's panel and held in a member of the page. The
-// rows come in tab order.
+// One row of a page's design table: a control as designed, held in a member
+// of the page. The rows come in tab order.
 template <class Page>
-struct ControlDesign {
+struct PageControl {
   HWND Page::*member;
-  const wchar_t* className;  // a label when L"STATIC"
-  const wchar_t* text = L"";
-  DWORD style = 0;  // besides WS_CHILD | WS_VISIBLE
-  RECT bounds{};
-  FontKind font = FontKind::Normal;
-  DWORD exStyle = 0;
+  ui::ControlDesign design;
 };
 
 // A page of pgcTop: its sheet (the tab's page), one panel filling it, and the
@@ -98,14 +94,20 @@ class OrganiserPage : public ui::ControlEvents {
 
   // Creates the controls of a design table on the page's panel.
   template <class Page>
-  void CreateControls(Page& page, std::span<const ControlDesign<Page>> table) {
-    for (const ControlDesign<Page>& row : table) {
-      page.*(row.member) =
-          Create(row.className, row.text, row.style, row.bounds, row.font, row.exStyle);
+  void CreateControls(Page& page, std::span<const PageControl<Page>> table) {
+    for (const PageControl<Page>& row : table) {
+      page.*(row.member) = ui::CreateDesigned(panel_, row.design, *args_.fonts);
     }
   }
   // A picture of a magnifying glass whose click reaches the page.
-  HWND CreateSearchPicture(const RECT& bounds);
+  HWND CreateSearchPicture(const RECT& bounds, int id);
+
+  // The commit of a note box, the day's note or a note page: what is
+  // selected is remembered for the link and dial buttons, the box's text is
+  // stored by `store` and saved. A text the store refuses as too long (or a
+  // full table) is told with a message; `afterStore` runs before it.
+  std::string CommitNoteBox(HWND box, const std::function<StoreResult(std::string_view)>& store,
+                            const std::function<void()>& afterStore = {});
 
   // A link or dial button: the button takes the focus (the note box it acts
   // for commits and remembers its selection), the action runs, and the note
@@ -117,9 +119,6 @@ class OrganiserPage : public ui::ControlEvents {
   HFONT Font(FontKind kind) const { return (*args_.fonts)[static_cast<size_t>(kind)]; }
 
  private:
-  HWND Create(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& bounds,
-              FontKind font, DWORD exStyle);
-
   PageArgs args_;
   ui::Panel sheet_;
   ui::Panel panel_;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/window_win.h"
+
 namespace tovik {
 namespace {
 
@@ -39,8 +41,9 @@ HWND TTrayIconHandler::Acquire(TCoolTrayIcon* icon) {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kHandlerClass;
     RegisterClassW(&windowClass);  // fails harmlessly when already registered
-    g_handlerWindow = CreateWindowExW(0, kHandlerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                      windowClass.hInstance, nullptr);
+    g_handlerWindow =
+        ui::Created(CreateWindowExW(0, kHandlerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                    windowClass.hInstance, nullptr));
   }
   g_icons.push_back(icon);
   return g_handlerWindow;

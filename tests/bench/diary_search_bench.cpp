@@ -16,8 +16,8 @@ constexpr std::string_view kWord = "Meeting";
 const OrganiserStore& Store(const BenchFile* f) {
   static PosixFileSystem fs;
   static FixedStorePlatform platform;
-  static const OrganiserStore store = LoadStore(f->path, fs, platform);
-  return store;
+  static const std::unique_ptr<OrganiserStore> store = StoreFile(fs, f->path).Load(platform);
+  return *store;
 }
 
 void Memmem(benchmark::State& state, const BenchFile* f) {

@@ -90,7 +90,7 @@ int wmain(int argc, wchar_t** argv) {
     });
     time(saving, [&] {
       main->Store().DataModified = true;
-      main->Store().SaveSections();
+      main->SaveChanges();
     });
     SetFocus(page.SearchBox());
     Pump();

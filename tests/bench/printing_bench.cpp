@@ -30,7 +30,7 @@ struct Export {
 Export Prepare(const BenchFile& f) {
   static PosixFileSystem fs;
   FixedStorePlatform platform;
-  Export e{LoadStore(f.path, fs, platform), f.path + ".txt", {}};
+  Export e{*StoreFile(fs, f.path).Load(platform), f.path + ".txt", {}};
   ExportDiary(fs, e.path, e.store.AppointmentSlots, ShortDate);
   e.bytes = ReadWholeFile(*fs.Open(e.path, OpenMode::ExistingRead));
   return e;
@@ -75,8 +75,7 @@ class MeasuringCanvas : public PrintCanvas {
 
 // 2200 day texts of four lines from today on, and 300 yearly events.
 void PrintCalendarBench(benchmark::State& state) {
-  PosixFileSystem fs;
-  OrganiserStore store(fs, "/nonexistent/Tovik.dat");
+  OrganiserStore store;
   const CalendarDate today{2026, 12, 8};
   const int32_t first = DayNumberFromDate(today);
   for (int d = 0; d < 2200; ++d) {

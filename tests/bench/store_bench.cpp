@@ -21,7 +21,7 @@ void Load(benchmark::State& state, const BenchFile* f) {
   std::unique_ptr<OrganiserStore> loaded;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    loaded = LoadStoreInPlace(f->path, fs, platform);
+    loaded = StoreFile(fs, f->path).Load(platform);
     const auto end = std::chrono::steady_clock::now();
     benchmark::DoNotOptimize(loaded->AppointmentSlots.data());
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
@@ -41,10 +41,11 @@ void RawSave(benchmark::State& state, const BenchFile* f) {
 void Save(benchmark::State& state, const BenchFile* f) {
   PosixFileSystem fs;
   FixedStorePlatform platform;
-  OrganiserStore store = LoadStore(f->path, fs, platform);
+  StoreFile file(fs, f->path);
+  const std::unique_ptr<OrganiserStore> store = file.Load(platform);
   for (auto _ : state) {
-    store.DataModified = true;
-    store.SaveSections();
+    store->DataModified = true;
+    file.SaveSections(*store);
   }
 }
 

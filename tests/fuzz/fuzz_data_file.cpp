@@ -3,6 +3,7 @@
 // unchanged through a save and a second load.
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "store/store_file.h"
@@ -30,17 +31,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   testing::MemoryFileSystem fs;
   FixedPlatform platform;
   fs.Put(path, input);
-  OrganiserStore store = LoadStore(path, fs, platform);
+  StoreFile file(fs, path);
+  const std::unique_ptr<OrganiserStore> loaded = file.Load(platform);
+  OrganiserStore& store = *loaded;
 
-  const Settings s = SplitSettingsWord(DecodeHeader(input).SettingsWord);
+  const Settings s = SplitSettingsWord(DecodeHeader(input).SettingsWord());
   const bool allSet =
       size >= 2 && IsLanguage(s.LanguageId) && IsWeekStart(s.WeekStartDay) && s.FirstWeekRule >= 1;
   if (allSet) Check(fs.writes == 0 && fs.Get(path) == input);
   Check(store.EventCount() <= kEventSlots);
 
   store.DataModified = true;
-  store.SaveSections();
-  OrganiserStore again = LoadStore(path, fs, platform);
+  file.SaveSections(store);
+  const std::unique_ptr<OrganiserStore> reloaded = StoreFile(fs, path).Load(platform);
+  const OrganiserStore& again = *reloaded;
   Check(again.AppointmentCount() == store.AppointmentCount());
   for (size_t i = 0; i < store.AppointmentCount(); ++i) {
     Check(again.AppointmentSlots[i].Day == store.AppointmentSlots[i].Day);

@@ -18,8 +18,7 @@ class DayMarksTest : public ::testing::Test {
     store.EventSlots.push_back(
         {static_cast<uint8_t>(month), static_cast<uint8_t>(day), std::string("e")});
   }
-  testing::MemoryFileSystem fs;
-  OrganiserStore store{fs, "C:\\Tovik.dat"};
+  OrganiserStore store;
 };
 
 TEST_F(DayMarksTest, AppointmentsOnTheFirstAndLastDay) {

@@ -121,7 +121,7 @@ TEST(OrganiserHelp, AddressesAreFileUrlsOfTheHelpFolder) {
 TEST(OrganiserHelp, ShippedPagesHoldEveryContext) {
   const std::filesystem::path folder =
       std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "organiser" /
-      std::string(kHelpFolder);
+      "frame" / std::string(kHelpFolder);
   std::vector<int> contexts{1001, 1002, 1004};
   for (int language = 1; language <= 8; ++language) {
     const HelpContexts c = HelpContextsOf(static_cast<Language>(language));

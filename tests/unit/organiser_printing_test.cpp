@@ -20,8 +20,7 @@ uint16_t Day(int month, int day, int year = 2026) {
 
 class Printing : public ::testing::Test {
  protected:
-  testing::MemoryFileSystem fs_;
-  OrganiserStore store_{fs_, "C:\\Data\\Tovik.dat"};
+  OrganiserStore store_;
 };
 
 // Items as "key - 10 * today:reference", a day text's key +1, event n -n, slot n +n.

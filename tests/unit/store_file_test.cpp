@@ -24,26 +24,39 @@ using testing::MemoryFileSystem;
 
 class StoreFileTest : public ::testing::Test {
  protected:
+  // Loads through a file unit of its own, which the saves then use.
+  OrganiserStore& Load(FileSystem& from, const std::string& path = kDataPath) {
+    file = std::make_unique<StoreFile>(from, path);
+    store = file->Load(platform);
+    return *store;
+  }
+  OrganiserStore& Load() { return Load(fs); }
+  // Stores a note page and saves it, as the notes page commits.
+  SaveOutcome SaveNote(int page, std::string_view text) {
+    store->StoreNotePage(page, text);
+    return file->SaveSections(*store).Outcome;
+  }
   MemoryFileSystem fs;
   FakeStorePlatform platform;
+  std::unique_ptr<StoreFile> file;
+  std::unique_ptr<OrganiserStore> store;
 };
 
 TEST_F(StoreFileTest, FirstStartCreatesTheFileAndSettlesItsHeader) {
   platform.now = {2026, 12, 8, 18, 0, 0, 0};  // three quarters of a day
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& store = Load();
   const std::string file = fs.Get(kDataPath);
   ASSERT_EQ(file.size(), 28u);
   const FileHeader h = DecodeHeader(file);
-  EXPECT_EQ(h.SettingsWord, 2 | 1 << 4 | 1 << 6);  // English, Sunday, week of 1 January
+  EXPECT_EQ(h.SettingsWord(), 2 | 1 << 4 | 1 << 6);  // English, Sunday, week of 1 January
   EXPECT_EQ(h.CreatedDay, DayNumberFromDate(2026, 12, 8));
   EXPECT_EQ(h.CreationStamp, 750000000 & 0xFFFF);
   EXPECT_EQ(h.BackgroundColor, 0x00800000);
   EXPECT_EQ(h.FontColor, 0x00FFFFFF);
-  EXPECT_EQ(store.SelectedDay, DayNumberFromDate(2026, 12, 8));
   EXPECT_EQ(store.AppointmentCount(), 0u);
   EXPECT_EQ(store.EventCount(), 0u);
   store.DataModified = true;
-  store.SaveSections();  // the first rewrite gives the eight note records
+  this->file->SaveSections(store);  // the first rewrite gives the eight note records
   EXPECT_EQ(fs.Get(kDataPath).size(), 24u + 2 + 2 + 8 * 4);
 }
 
@@ -51,12 +64,12 @@ TEST_F(StoreFileTest, DanishLocaleSettlesDanishSettingsAndLongDatePrefix) {
   platform.lang_id = 0x0406;
   platform.first_day = "0";   // Monday
   platform.first_week = "2";  // first week with four days
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
-  EXPECT_EQ(store.LanguageId, Language::Danish);
-  EXPECT_EQ(store.WeekStartDay, WeekStart::Monday);
-  EXPECT_EQ(store.FirstWeekRule, 3);
+  OrganiserStore& store = Load();
+  EXPECT_EQ(store.Header.LanguageId, Language::Danish);
+  EXPECT_EQ(store.Header.WeekStartDay, WeekStart::Monday);
+  EXPECT_EQ(store.Header.FirstWeekRule, 3);
   EXPECT_EQ(store.LongDatePrefix, "dddd, ");
-  EXPECT_EQ(DecodeHeader(fs.Get(kDataPath)).SettingsWord, 1 | 2 << 4 | 3 << 6);
+  EXPECT_EQ(DecodeHeader(fs.Get(kDataPath)).SettingsWord(), 1 | 2 << 4 | 3 << 6);
 }
 
 TEST(SettlingTest, LanguageFromTheUserLocale) {
@@ -84,44 +97,43 @@ TEST(SettlingTest, WeekStartAndRuleFromTheLocale) {
 TEST_F(StoreFileTest, OnlyUnsetSettingsAreSettledEachWithItsOwnWrite) {
   fs.Put(kDataPath, DataFileBuilder(0x0023).U16(0).U16(0).U16(0).bytes());  // rule unset
   platform.first_week = "1";
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
-  EXPECT_EQ(store.FirstWeekRule, 2);
+  OrganiserStore& store = Load();
+  EXPECT_EQ(store.Header.FirstWeekRule, 2);
   EXPECT_EQ(fs.writes, 1);
-  EXPECT_EQ(DecodeHeader(fs.Get(kDataPath)).SettingsWord, 0x00A3);
+  EXPECT_EQ(DecodeHeader(fs.Get(kDataPath)).SettingsWord(), 0x00A3);
 }
 
 TEST_F(StoreFileTest, NetworkFileIsNeitherCreatedNorGivenAHeader) {
   platform.network_form = "\\\\server\\share\\Tovik.dat";
-  OrganiserStore missing = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& missing = Load();
   EXPECT_FALSE(fs.FileExists(kDataPath));
-  EXPECT_EQ(missing.BackgroundColor, 0);
-  EXPECT_EQ(missing.FontColor, 0);
-  EXPECT_THROW(missing.StoreNotePage(1, "text"), IoError);
+  EXPECT_EQ(missing.Header.BackgroundColor, 0);
+  EXPECT_EQ(missing.Header.FontColor, 0);
+  EXPECT_EQ(SaveNote(1, "text"), SaveOutcome::Failed);
   EXPECT_TRUE(missing.DataModified);  // the save failed and will be tried again
 
-  const std::string file = DataFileBuilder(0).U16(0).U16(0).U16(0).bytes();
-  fs.Put(kDataPath, file);
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
-  store.LanguageId = Language::Spanish;
-  store.SaveHeader();
-  EXPECT_EQ(fs.Get(kDataPath), file);
-  store.StoreNotePage(1, "text");
-  EXPECT_FALSE(store.DataModified);
-  EXPECT_NE(fs.Get(kDataPath), file);
+  const std::string bytes = DataFileBuilder(0).U16(0).U16(0).U16(0).bytes();
+  fs.Put(kDataPath, bytes);
+  OrganiserStore& store = Load();
+  store.Header.LanguageId = Language::Spanish;
+  EXPECT_EQ(file->SaveHeader(store).Outcome, SaveOutcome::NothingToWrite);
+  EXPECT_EQ(fs.Get(kDataPath), bytes);
+  EXPECT_EQ(SaveNote(1, "text"), SaveOutcome::Written);
+  EXPECT_NE(fs.Get(kDataPath), bytes);
 }
 
 TEST_F(StoreFileTest, UnopenableFileIsNeverRecreated) {
   const std::string file = DataFileBuilder().U16(0).U16(0).U16(0).bytes();
   fs.Put(kDataPath, file);
   fs.unopenable.insert(kDataPath);
-  EXPECT_THROW(LoadStore(kDataPath, fs, platform), StartupFailure);
+  EXPECT_THROW(Load(), StartupFailure);
   EXPECT_EQ(fs.Get(kDataPath), file);
 }
 
 TEST_F(StoreFileTest, UncreatableFileEndsStartWithTheSystemText) {
   fs.read_only_folders.insert("C:\\Data\\");
   try {
-    LoadStore(kDataPath, fs, platform);
+    Load();
     FAIL() << "no failure";
   } catch (const StartupFailure& e) {
     EXPECT_STREQ(e.what(), "Access is denied.");
@@ -143,7 +155,7 @@ TEST_F(StoreFileTest, TruncatedFilesLoadTheirCompleteRecords) {
   for (size_t cut = 18; cut <= whole.size(); ++cut) {
     MemoryFileSystem cutFs;
     cutFs.Put(kDataPath, whole.substr(0, cut));
-    OrganiserStore store = LoadStore(kDataPath, cutFs, platform);
+    const OrganiserStore& store = Load(cutFs);
     EXPECT_EQ(cutFs.writes, 0) << cut;
     EXPECT_LE(store.AppointmentCount(), 2u);
     EXPECT_EQ(store.AppointmentCount(), cut >= 24 + 10 + 10 ? 2u : cut >= 24 + 10 ? 1u : 0u) << cut;
@@ -153,10 +165,10 @@ TEST_F(StoreFileTest, TruncatedFilesLoadTheirCompleteRecords) {
 
 TEST_F(StoreFileTest, CountsBeyondTheFileAndNegativeLengthsAreHarmless) {
   fs.Put(kDataPath, DataFileBuilder().U16(65535).U16(1).I32(-9).U16(2).I32(0x7FFFFFFF).bytes());
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& store = Load();
   EXPECT_EQ(store.AppointmentCount(), 0u);
   fs.Put(kDataPath, DataFileBuilder().U16(0).U16(400).bytes() + std::string(400 * 8, 'A'));
-  EXPECT_LE(LoadStore(kDataPath, fs, platform).EventCount(), kEventSlots);
+  EXPECT_LE(Load().EventCount(), kEventSlots);
 }
 
 TEST_F(StoreFileTest, ReadErrorKeepsTheRecordsBeforeIt) {
@@ -164,7 +176,7 @@ TEST_F(StoreFileTest, ReadErrorKeepsTheRecordsBeforeIt) {
       DataFileBuilder().U16(2).Appointment(40000, "one").Appointment(40001, "two").bytes();
   fs.Put(kDataPath, whole);
   fs.unreadable_from = whole.size() - 2;
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& store = Load();
   ASSERT_EQ(store.AppointmentCount(), 1u);
   EXPECT_EQ(TextOf(store.AppointmentSlots[0].Text), "one");
   EXPECT_EQ(fs.writes, 0);
@@ -182,7 +194,7 @@ TEST_F(StoreFileTest, FileThatGrowsWhileReadIsReadOn) {
   const size_t cut = whole.size() - 8000;
   fs.Put(kDataPath, whole.substr(0, cut));
   fs.appended_at_first_read = whole.substr(cut);
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& store = Load();
   EXPECT_EQ(TextOf(store.NotePages[0].Text), std::string(9000, 'n'));
 }
 
@@ -201,33 +213,32 @@ TEST_F(StoreFileTest, SaveAsksOnlyWhenTheFileChangedSinceTheLoad) {
     MemoryFileSystem caseFs;
     if (!file.empty()) caseFs.Put(kDataPath, file);
     caseFs.appended_at_first_read = grown;
-    OrganiserStore store = LoadStore(kDataPath, caseFs, platform);
-    int asked = 0;
-    store.ConfirmOverwrite = [&asked] { return ++asked < 0; };
+    const OrganiserStore& store = Load(caseFs);
     if (changed) caseFs.Put(kDataPath, file + "more");
     const std::string before = caseFs.Get(kDataPath);
-    store.StoreNotePage(1, "note");
-    EXPECT_EQ(std::tuple(asked, store.DataModified, caseFs.Get(kDataPath) == before),
-              std::tuple(changed ? 1 : 0, changed, changed))
+    const SaveOutcome outcome = SaveNote(1, "note");
+    EXPECT_EQ(std::tuple(outcome == SaveOutcome::ChangedElsewhere, store.DataModified,
+                         caseFs.Get(kDataPath) == before),
+              std::tuple(changed, changed, changed))
         << file.size() << changed;
+    if (changed) {  // written when the user keeps their changes
+      EXPECT_EQ(this->file->SaveSections(*this->store, Overwrite::Always).Outcome,
+                SaveOutcome::Written);
+    }
   }
 }
 
 // On the disk an open file's stamp is its path's, so the store's own saves never ask.
-TEST(PosixStoreFileTest, OpenFileGivesThePathStampAndSavesDoNotAsk) {
+TEST_F(StoreFileTest, OnDiskTheOpenFileGivesThePathStampAndSavesDoNotAsk) {
   char folder[] = "/tmp/tovik-store-test.XXXXXX";
   ASSERT_NE(mkdtemp(folder), nullptr);
   const std::string path = std::string(folder) + "/Tovik.dat";
   PosixFileSystem disk;
-  FakeStorePlatform platform;
-  OrganiserStore store = LoadStore(path, disk, platform);  // creates the file
+  Load(disk, path);  // creates the file
   EXPECT_EQ(disk.Open(path, OpenMode::ExistingRead)->Stamp(), disk.StampOf(path));
-  int asked = 0;
-  store.ConfirmOverwrite = [&asked] { return ++asked > 0; };
-  store.StoreNotePage(1, "first");
-  store.StoreNotePage(1, "second");
-  EXPECT_EQ(asked, 0);
-  EXPECT_EQ(TextOf(LoadStore(path, disk, platform).NotePages[0].Text), "second");
+  EXPECT_EQ(SaveNote(1, "first"), SaveOutcome::Written);
+  EXPECT_EQ(SaveNote(1, "second"), SaveOutcome::Written);
+  EXPECT_EQ(TextOf(Load(disk, path).NotePages[0].Text), "second");
   std::filesystem::remove_all(folder);
 }
 
@@ -245,23 +256,21 @@ TEST_F(StoreFileTest, LoadedTextsOutliveTheStoreTheyWereLoadedInto) {
                         .Text("page")
                         .EmptyNotes(7)
                         .bytes());
-  std::optional<OrganiserStore> original(LoadStore(kDataPath, fs, platform));
-  original->SelectedDay = 40001;
-  original->CurrentSlot = 2;
-  original->StoreDayText("changed");
-  std::optional<OrganiserStore> copy(*original);
-  const AppointmentEntry day = original->AppointmentSlots[0];
-  const PeriodicEvent event = original->EventSlots[0];
-  const NotePage note = original->NotePages[0];
-  original->CloseStore();
-  original.reset();
+  Load();
+  ShownDay shown = store->ShowDay(40001);
+  store->StoreDayText(shown, "changed");
+  std::optional<OrganiserStore> copy(*store);
+  const AppointmentEntry day = store->AppointmentSlots[0];
+  const PeriodicEvent event = store->EventSlots[0];
+  const NotePage note = store->NotePages[0];
+  store.reset();
   EXPECT_EQ(TextOf(copy->AppointmentSlots[0].Text), "first day");
   EXPECT_EQ(TextOf(copy->AppointmentSlots[1].Text), "changed");
   EXPECT_EQ(TextOf(copy->EventSlots[0].Text), "Christmas Eve");
   EXPECT_EQ(TextOf(copy->NotePages[0].Text), "page");
   copy->DataModified = true;
-  copy->SaveSections();
-  EXPECT_EQ(TextOf(LoadStore(kDataPath, fs, platform).AppointmentSlots[0].Text), "first day");
+  file->SaveSections(*copy);
+  EXPECT_EQ(TextOf(Load().AppointmentSlots[0].Text), "first day");
   // Nothing of the load is left but the three entries copied out of it.
   copy.reset();
   EXPECT_EQ(TextOf(day.Text), "first day");
@@ -280,16 +289,11 @@ TEST_F(StoreFileTest, SaveFailureAtAnyStepLeavesOldOrNewFileWhole) {
   for (int step = 1;; ++step) {
     MemoryFileSystem stepFs;
     stepFs.Put(kDataPath, old);
-    OrganiserStore store = LoadStore(kDataPath, stepFs, platform);
-    store.SelectedDay = 40000;
-    store.CurrentSlot = 1;
+    OrganiserStore& store = Load(stepFs);
+    ShownDay shown = store.ShowDay(40000);
     stepFs.fail_at_step = stepFs.steps + step;
-    bool failed = false;
-    try {
-      store.StoreDayText("new text");
-    } catch (const IoError&) {
-      failed = true;
-    }
+    store.StoreDayText(shown, "new text");
+    const bool failed = file->SaveSections(store).Outcome == SaveOutcome::Failed;
     const std::string onDisk = stepFs.Get(kDataPath);
     EXPECT_TRUE(onDisk == old || onDisk == fresh) << "step " << step;
     EXPECT_EQ(failed, onDisk == old) << "step " << step;
@@ -303,9 +307,9 @@ TEST_F(StoreFileTest, SaveFailureAtAnyStepLeavesOldOrNewFileWhole) {
 
 TEST_F(StoreFileTest, FileHeldOpenIsRewrittenInPlaceAfterRetries) {
   fs.Put(kDataPath, DataFileBuilder().U16(0).U16(0).U16(0).bytes());
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& store = Load();
   fs.refuse_replacements = 1000;
-  store.StoreNotePage(2, "kept");
+  SaveNote(2, "kept");
   EXPECT_FALSE(store.DataModified);
   EXPECT_GE(fs.paused_ms, 900);
   EXPECT_LE(fs.paused_ms, 1500);
@@ -316,10 +320,10 @@ TEST_F(StoreFileTest, FileHeldOpenIsRewrittenInPlaceAfterRetries) {
 
 TEST_F(StoreFileTest, BriefLockIsWaitedOut) {
   fs.Put(kDataPath, DataFileBuilder().U16(0).U16(0).U16(0).bytes());
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& store = Load();
   fs.refuse_replacements = 2;
   const int writesBefore = fs.writes;
-  store.StoreNotePage(1, "x");
+  SaveNote(1, "x");
   EXPECT_FALSE(store.DataModified);
   EXPECT_EQ(fs.writes - writesBefore, 1);  // the temporary file only: no in-place rewrite
 }
@@ -327,24 +331,23 @@ TEST_F(StoreFileTest, BriefLockIsWaitedOut) {
 TEST_F(StoreFileTest, ReadOnlyFolderRaisesAndKeepsTheOldFile) {
   const std::string old = DataFileBuilder().U16(0).U16(0).U16(0).bytes();
   fs.Put(kDataPath, old);
-  OrganiserStore store = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& store = Load();
   fs.read_only_folders.insert("C:\\Data\\");
-  EXPECT_THROW(store.StoreNotePage(1, "x"), IoError);
+  EXPECT_EQ(SaveNote(1, "x"), SaveOutcome::Failed);
   EXPECT_TRUE(store.DataModified);
   EXPECT_EQ(fs.Get(kDataPath), old);
-  EXPECT_THROW(store.CloseStore(), IoError);
 }
 
-TEST_F(StoreFileTest, CloseStoreSavesOnlyWhenModified) {
+TEST_F(StoreFileTest, SectionsAreSavedOnlyWhenModified) {
   fs.Put(kDataPath, DataFileBuilder().U16(0).U16(0).U16(0).bytes());
-  OrganiserStore clean = LoadStore(kDataPath, fs, platform);
-  clean.CloseStore();
+  OrganiserStore& clean = Load();
+  EXPECT_EQ(file->SaveSections(clean).Outcome, SaveOutcome::NothingToWrite);
   EXPECT_EQ(fs.writes, 0);
-  OrganiserStore dirty = LoadStore(kDataPath, fs, platform);
+  OrganiserStore& dirty = Load();
   dirty.NotePages[0].Text = std::string("z\0", 2);
   dirty.DataModified = true;
-  dirty.CloseStore();
-  EXPECT_EQ(LoadStore(kDataPath, fs, platform).NotePages[0].Length(), 2);
+  EXPECT_EQ(file->SaveSections(dirty).Outcome, SaveOutcome::Written);
+  EXPECT_EQ(Load().NotePages[0].Length(), 2);
 }
 
 }  // namespace

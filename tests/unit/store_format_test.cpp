@@ -114,14 +114,21 @@ TEST(RecordReaderTest, MemoryAndStreamingReadersWalkAlikeWhereverTheFileEnds) {
 
 class StoreOperationsTest : public ::testing::Test {
  protected:
-  OrganiserStore Load(const std::string& bytes) {
+  OrganiserStore& Load(const std::string& bytes) {
     fs.Put(kDataPath, bytes);
-    return LoadStore(kDataPath, fs, platform);
+    store = file.Load(platform);
+    return *store;
   }
-  std::string Saved() { return fs.Get(kDataPath); }
+  // What the file holds after the sections are saved.
+  std::string Saved() {
+    file.SaveSections(*store);
+    return fs.Get(kDataPath);
+  }
 
   MemoryFileSystem fs;
   FakeStorePlatform platform;
+  StoreFile file{fs, kDataPath};
+  std::unique_ptr<OrganiserStore> store;
 };
 
 TEST_F(StoreOperationsTest, ReadingRulesOfEachRecordKind) {
@@ -147,7 +154,7 @@ TEST_F(StoreOperationsTest, ReadingRulesOfEachRecordKind) {
                                .Text("!hidden")
                                .EmptyNotes(4)
                                .bytes();
-  OrganiserStore store = Load(file);
+  OrganiserStore& store = Load(file);
   ASSERT_EQ(store.AppointmentCount(), 3u);
   EXPECT_EQ(TextOf(store.AppointmentSlots[0].Text), "first");
   EXPECT_EQ(TextOf(store.AppointmentSlots[1].Text), " indented");
@@ -174,34 +181,31 @@ TEST_F(StoreOperationsTest, UntouchedFileIsWrittenBackByteForByte) {
                                .Text("notes")
                                .EmptyNotes(7)
                                .bytes();
-  OrganiserStore store = Load(file);
+  OrganiserStore& store = Load(file);
   EXPECT_EQ(fs.writes, 0);  // every setting was set: loading writes nothing
   store.DataModified = true;
-  store.SaveSections();
-  store.SaveHeader();
+  this->file.SaveHeader(store);
   EXPECT_EQ(Saved(), file);
 }
 
 TEST_F(StoreOperationsTest, FreedSlotIsReusedInPlace) {
-  OrganiserStore store = Load(DataFileBuilder()
-                                  .U16(2)
-                                  .Appointment(40000, "one")
-                                  .Appointment(40001, "two")
-                                  .U16(0)
-                                  .U16(0)
-                                  .bytes());
-  store.SelectedDay = 40000;
-  store.CurrentSlot = store.FindDaySlot(40000);
-  EXPECT_EQ(store.StoreDayText(" \r\n "), StoreResult::Stored);  // blank frees the slot
+  OrganiserStore& store = Load(DataFileBuilder()
+                                   .U16(2)
+                                   .Appointment(40000, "one")
+                                   .Appointment(40001, "two")
+                                   .U16(0)
+                                   .U16(0)
+                                   .bytes());
+  ShownDay shown = store.ShowDay(40000);
+  EXPECT_EQ(store.StoreDayText(shown, " \r\n "), StoreResult::Stored);  // blank frees the slot
   EXPECT_EQ(store.AppointmentCount(), 2u);
   EXPECT_EQ(Saved(),
             DataFileBuilder().U16(1).Appointment(40001, "two").U16(0).U16(8).EmptyNotes(8).bytes());
 
-  store.SelectedDay = 40005;
-  store.CurrentSlot = store.FindDaySlot(40005);
-  EXPECT_EQ(store.CurrentSlot, 0);
-  EXPECT_EQ(store.StoreDayText("five"), StoreResult::Stored);
-  EXPECT_EQ(store.CurrentSlot, 1);  // the freed slot, so it is written first
+  shown = store.ShowDay(40005);
+  EXPECT_EQ(shown.Slot, 0);
+  EXPECT_EQ(store.StoreDayText(shown, "five"), StoreResult::Stored);
+  EXPECT_EQ(shown.Slot, 1);  // the freed slot, so it is written first
   EXPECT_EQ(Saved(), DataFileBuilder()
                          .U16(2)
                          .Appointment(40005, "five")
@@ -213,57 +217,58 @@ TEST_F(StoreOperationsTest, FreedSlotIsReusedInPlace) {
 }
 
 TEST_F(StoreOperationsTest, BlankTextOnADayWithoutSlotWritesNothing) {
-  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
-  store.SelectedDay = 40000;
-  EXPECT_EQ(store.StoreDayText("   "), StoreResult::Unchanged);
+  OrganiserStore& store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  ShownDay shown = store.ShowDay(40000);
+  EXPECT_EQ(store.StoreDayText(shown, "   "), StoreResult::Unchanged);
+  file.SaveSections(store);
   EXPECT_EQ(fs.writes, 0);
   EXPECT_FALSE(store.DataModified);
 }
 
 TEST_F(StoreOperationsTest, RestoringTheSameTextStillSaves) {
-  OrganiserStore store =
+  OrganiserStore& store =
       Load(DataFileBuilder().U16(1).Appointment(40000, "same").U16(0).U16(0).bytes());
-  store.SelectedDay = 40000;
-  store.CurrentSlot = store.FindDaySlot(40000);
-  EXPECT_EQ(store.StoreDayText("same"), StoreResult::Stored);
+  ShownDay shown = store.ShowDay(40000);
+  EXPECT_EQ(store.StoreDayText(shown, "same"), StoreResult::Stored);
+  file.SaveSections(store);
   EXPECT_GT(fs.writes, 0);
 }
 
 TEST_F(StoreOperationsTest, TableGrowsPastTheDesignedSize) {
-  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  OrganiserStore& store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
   for (int i = 0; i < 2201; ++i) {
     store.AppointmentSlots.push_back({static_cast<uint16_t>(10000 + i), std::string("x\0", 2)});
   }
-  store.SelectedDay = 50000;
-  store.CurrentSlot = 0;
-  EXPECT_EQ(store.StoreDayText("new day"), StoreResult::Stored);
-  EXPECT_EQ(store.CurrentSlot, 2202);
-  OrganiserStore again = LoadStore(kDataPath, fs, platform);
+  ShownDay shown{50000, 0};
+  EXPECT_EQ(store.StoreDayText(shown, "new day"), StoreResult::Stored);
+  EXPECT_EQ(shown.Slot, 2202);
+  file.SaveSections(store);
+  const OrganiserStore& again = Load(fs.Get(kDataPath));
   ASSERT_EQ(again.AppointmentCount(), 2202u);
   EXPECT_EQ(TextOf(again.AppointmentSlots[2201].Text), "new day");
 }
 
 TEST_F(StoreOperationsTest, RefusesDaysWithoutNumberAndOverlongTexts) {
-  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
-  store.SelectedDay = 65536;  // 5 June 2079
-  EXPECT_EQ(store.StoreDayText("lost?"), StoreResult::DayOutOfRange);
+  OrganiserStore& store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  ShownDay shown = store.ShowDay(65536);  // 5 June 2079
+  EXPECT_EQ(store.StoreDayText(shown, "lost?"), StoreResult::DayOutOfRange);
   EXPECT_EQ(store.AppointmentCount(), 0u);
 
-  store.SelectedDay = 40000;
+  shown = store.ShowDay(40000);
   const std::string longest(kMaxStoredTextBytes - 1, 'x');
-  EXPECT_EQ(store.StoreDayText(longest + "y"), StoreResult::TextTooLong);
+  EXPECT_EQ(store.StoreDayText(shown, longest + "y"), StoreResult::TextTooLong);
   EXPECT_EQ(store.StoreNotePage(1, longest + "y"), StoreResult::TextTooLong);
   EXPECT_FALSE(store.DataModified);
   // One event too long to store costs the other rows nothing.
   EXPECT_EQ(store.ReplaceEvents({{1, 1, longest + "y"}, {2, 2, "kept"}}), StoreResult::TextTooLong);
   ASSERT_EQ(store.EventCount(), 1u);
   EXPECT_EQ(TextOf(store.EventSlots[0].Text), "kept");
-  EXPECT_EQ(store.StoreDayText(longest), StoreResult::Stored);
+  EXPECT_EQ(store.StoreDayText(shown, longest), StoreResult::Stored);
   EXPECT_EQ(store.AppointmentSlots[0].Length(), 65534);
 }
 
 TEST_F(StoreOperationsTest, ReplaceEventsKeepsOrderAndSkipsIncompleteRows) {
-  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(1).Event(1, 1, "old").U16(0).bytes());
+  OrganiserStore& store = Load(DataFileBuilder().U16(0).U16(1).Event(1, 1, "old").U16(0).bytes());
   std::vector<EventItem> rows = {
       {3, 1, "b"}, {0, 5, "no month"}, {2, 0, "no day"}, {4, 4, ""}, {1, 9, "a"}};
   EXPECT_EQ(store.ReplaceEvents(rows), StoreResult::Stored);
@@ -281,7 +286,7 @@ TEST_F(StoreOperationsTest, ReplaceEventsKeepsOrderAndSkipsIncompleteRows) {
 }
 
 TEST_F(StoreOperationsTest, NotePagesArePositionalAndKeepSpaces) {
-  OrganiserStore store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
+  OrganiserStore& store = Load(DataFileBuilder().U16(0).U16(0).U16(0).bytes());
   store.StoreNotePage(1, "one");
   store.StoreNotePage(3, "   ");
   store.StoreNotePage(9, "ignored");
@@ -293,10 +298,10 @@ TEST_F(StoreOperationsTest, NotePagesArePositionalAndKeepSpaces) {
 }
 
 TEST_F(StoreOperationsTest, PreservedBitsSurviveHeaderRewrites) {
-  OrganiserStore store = Load(DataFileBuilder(0xFFA3).U16(0).U16(0).U16(0).bytes());
-  store.LanguageId = Language::French;
-  store.SaveHeader();
-  EXPECT_EQ(DecodeHeader(Saved()).SettingsWord, 0x1FA4);
+  OrganiserStore& store = Load(DataFileBuilder(0xFFA3).U16(0).U16(0).U16(0).bytes());
+  store.Header.LanguageId = Language::French;
+  file.SaveHeader(store);
+  EXPECT_EQ(DecodeHeader(Saved()).SettingsWord(), 0x1FA4);
   EXPECT_EQ(Saved().substr(18), DataFileBuilder(0xFFA3).U16(0).U16(0).U16(0).bytes().substr(18));
 }
 
@@ -319,8 +324,10 @@ TEST(FileReadingTest, MatchesDecodingFromMemory) {
   testing::MemoryFileSystem fs;
   testing::FakeStorePlatform platform;
   fs.Put(testing::kDataPath, file.bytes());
-  const OrganiserStore streamed = LoadStore(testing::kDataPath, fs, platform);
-  OrganiserStore inMemory(fs, testing::kDataPath);
+  StoreFile storeFile(fs, testing::kDataPath);
+  const std::unique_ptr<OrganiserStore> loaded = storeFile.Load(platform);
+  const OrganiserStore& streamed = *loaded;
+  OrganiserStore inMemory;
   const std::string& whole = file.bytes();
   std::shared_ptr<char[]> copy(new char[whole.size()]);
   std::copy(whole.begin(), whole.end(), copy.get());

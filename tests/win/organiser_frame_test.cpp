@@ -251,9 +251,9 @@ TEST_F(OrganiserFrame, LanguageCommandSavesTheHeaderAndRedoesWhatFollowsTheLangu
   int32_t color = 0x00102030;
   for (const auto& c : cases) {
     SetWindowTextW(page.ShownDateLabel(), L"");
-    main.Store().BackgroundColor = ++color;  // shown only when the colours are applied again
+    main.Store().Header.BackgroundColor = ++color;  // shown only when the colours are applied again
     Run(c.command);
-    const uint16_t settings = DecodeHeader(ReadBytes(DataFile())).SettingsWord;
+    const uint16_t settings = DecodeHeader(ReadBytes(DataFile())).SettingsWord();
     EXPECT_EQ(SplitSettingsWord(settings).LanguageId, c.language);
     for (int id = 1; id <= kLanguageCount; ++id) {
       const auto each = static_cast<Language>(id);
@@ -287,7 +287,8 @@ TEST_F(OrganiserFrame, DailyBackupsKeepTheNewestFourteenAndNeverStopASave) {
   TTovikMain& main = Start();
   const fs::path folder = fs::current_path() / "Backup";
   auto rewrite = [&main](const std::string& note) {
-    main.Store().StoreNotePage(1, note);  // stored and saved
+    main.Store().StoreNotePage(1, note);
+    main.SaveChanges();
   };
   for (int day = 0; day < 16; ++day) {
     today = DateFromDayNumber(first + day);
@@ -323,7 +324,10 @@ TEST_F(OrganiserFrame, FileChangedByAnotherProgramIsKeptAndTheUserDecides) {
   auto otherProgramWrites = [](const std::string& note) {
     Win32FileSystem fs;
     Win32StorePlatform platform;
-    LoadStore(DataFile().string(), fs, platform).StoreNotePage(1, note);
+    StoreFile file(fs, DataFile().string());
+    const auto store = file.Load(platform);
+    store->StoreNotePage(1, note);
+    file.SaveSections(*store);
   };
   auto changedCopies = [] {
     std::vector<std::string> copies;
@@ -335,18 +339,22 @@ TEST_F(OrganiserFrame, FileChangedByAnotherProgramIsKeptAndTheUserDecides) {
     return copies;
   };
   main.Store().StoreNotePage(1, "mine");
+  main.SaveChanges();
   otherProgramWrites("theirs");
   main.Store().StoreNotePage(2, "mine again");
+  main.SaveChanges();
   EXPECT_EQ(asked, 1u);
   EXPECT_NE(ReadBytes(DataFile()).find("mine again"), std::string::npos);
   EXPECT_EQ(ReadBytes(DataFile()).find("theirs"), std::string::npos);
   ASSERT_EQ(changedCopies().size(), 1u);
   EXPECT_NE(changedCopies()[0].find("theirs"), std::string::npos);
   main.Store().StoreNotePage(3, "our own file again");
+  main.SaveChanges();
   EXPECT_EQ(asked, 1u);
 
   otherProgramWrites("theirs once more");
   main.Store().StoreNotePage(2, "dropped");
+  main.SaveChanges();
   Pump();  // the reload
   EXPECT_EQ(asked, 2u);
   const std::string file = ReadBytes(DataFile());
@@ -373,9 +381,9 @@ TEST_F(OrganiserFrame, SettingsWordA3LoadsWithoutAHeaderWriteAtLoad) {
   image[0] = static_cast<char>(0xA3);
   std::ofstream(DataFile(), std::ios::binary) << image;
   TTovikMain& main = Start();
-  EXPECT_EQ(main.Store().LanguageId, Language::German);
-  EXPECT_EQ(main.Store().WeekStartDay, WeekStart::Monday);
-  EXPECT_EQ(main.Store().FirstWeekRule, 2);
+  EXPECT_EQ(main.Store().Header.LanguageId, Language::German);
+  EXPECT_EQ(main.Store().Header.WeekStartDay, WeekStart::Monday);
+  EXPECT_EQ(main.Store().Header.FirstWeekRule, 2);
   EXPECT_EQ(counts_->headerWrites, 1);  // the one at the end of start-up
   EXPECT_TRUE(main.Menu().IsTicked(Command::LanGerman));
   EXPECT_TRUE(main.Menu().IsTicked(Command::StartWeekMonday));
@@ -486,7 +494,7 @@ TEST_F(OrganiserFrame, WeekSettingsTickTheirGroupAndSaveTheHeader) {
   Run(Command::WeekOneFourDays);
   EXPECT_TRUE(main.Menu().IsTicked(Command::WeekOneFourDays));
   EXPECT_FALSE(main.Menu().IsTicked(Command::WeekOneFirstJanuary));
-  const Settings saved = SplitSettingsWord(DecodeHeader(ReadBytes(DataFile())).SettingsWord);
+  const Settings saved = SplitSettingsWord(DecodeHeader(ReadBytes(DataFile())).SettingsWord());
   EXPECT_EQ(saved.WeekStartDay, WeekStart::Sunday);
   EXPECT_EQ(saved.FirstWeekRule, 3);
 }
@@ -597,7 +605,7 @@ TEST_F(OrganiserFrame, HelpOpensTheTopicOfTheLanguageAndTheFocusedControl) {
                   {5, L"help/Tovik_en.html#context-1002"},
                   {7, L"help/Tovik_en.html#context-1002"}};
   for (const auto& c : contents) {
-    main.Store().LanguageId = static_cast<Language>(c.language);
+    main.Store().Header.LanguageId = static_cast<Language>(c.language);
     Run(Command::Contents);
     ASSERT_FALSE(opened_.empty());
     EXPECT_EQ(EndOf(opened_.back(), wcslen(c.topic)), c.topic) << c.language;

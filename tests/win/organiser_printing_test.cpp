@@ -39,7 +39,7 @@ class PrintingTest : public OrganiserWindowTest {
   }
   fs::path ExportPath() {
     return fs::path(Utf8ToWide(main_->Location().DataRoot +
-                               std::string(DiaryFileName(main_->Store().LanguageId))));
+                               std::string(DiaryFileName(main_->Store().Header.LanguageId))));
   }
 };
 
@@ -52,7 +52,7 @@ TEST_F(PrintingTest, ExportWritesTheDiaryAndReportsAFailure) {
   const HWND box = main.Appointments().DayNote();
   SetFocus(box);
   SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"typed"));
-  const bool russian = main.Store().LanguageId == Language::Russian;
+  const bool russian = main.Store().Header.LanguageId == Language::Russian;
   EXPECT_EQ(russian, GetACP() == 1251);
   const std::string text =
       WideToAnsi(russian ? L"\u0417\u0443\u0431\u043d\u043e\u0439\r\n10:00" : L"Dentist\r\nat ten");

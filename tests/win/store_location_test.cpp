@@ -139,52 +139,64 @@ TEST(FirstStartTest, CreatesTheFileAndSettlesItsHeaderFromTheLocale) {
   DeleteFileW(Utf8ToWide(path).c_str());
   Win32FileSystem fs;
   Win32StorePlatform platform;
-  OrganiserStore store = LoadStore(path, fs, platform);
+  StoreFile file(fs, path);
+  const OrganiserStore store = *file.Load(platform);
   const std::string bytes = ReadFile(path);
   ASSERT_EQ(bytes.size(), 28u);
-  const Settings s = SplitSettingsWord(DecodeHeader(bytes).SettingsWord);
+  const Settings s = SplitSettingsWord(DecodeHeader(bytes).SettingsWord());
   const bool danish = PRIMARYLANGID(GetUserDefaultLangID()) == LANG_DANISH;
   EXPECT_EQ(s.LanguageId, danish ? Language::Danish : Language::English);
   EXPECT_EQ(s.WeekStartDay, danish ? WeekStart::Monday : WeekStart::Sunday);
   EXPECT_EQ(s.FirstWeekRule, danish ? 3 : 1);
   EXPECT_EQ(store.LongDatePrefix, danish ? "dddd, " : "");
   EXPECT_EQ(DecodeHeader(bytes).BackgroundColor, 0x00800000);
-  EXPECT_TRUE(store.LocalDataFile);
+  EXPECT_TRUE(file.IsLocal());
 }
 
 // A new data file in the program folder, loaded through the real seams.
 class SaveTest : public ::testing::Test {
  protected:
-  OrganiserStore Load() {
+  OrganiserStore& Load() {
     WriteFile(path, NewFileImage(40000, 0));
-    return LoadStore(path, fs, platform);
+    store = file.Load(platform);
+    return *store;
+  }
+  // Stores a note page and saves it.
+  SaveOutcome Save(int page, std::string_view text) {
+    store->StoreNotePage(page, text);
+    return file.SaveSections(*store).Outcome;
+  }
+  std::string Reloaded(int page) {
+    StoreFile again(fs, path);
+    return std::string(TextOf(again.Load(platform)->NotePages[page - 1].Text));
   }
   const std::string path = ProgramFolder() + "Saved.dat";
   Win32FileSystem fs;
   Win32StorePlatform platform;
+  StoreFile file{fs, path};
+  std::unique_ptr<OrganiserStore> store;
 };
 
 TEST_F(SaveTest, FileHeldWithoutDeleteSharingIsRewrittenInPlace) {
-  OrganiserStore store = Load();
+  Load();
   const HANDLE holder =
       CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                   nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(store.StoreNotePage(1, "held"), StoreResult::Stored);
+  EXPECT_EQ(Save(1, "held"), SaveOutcome::Written);
   CloseHandle(holder);
-  EXPECT_FALSE(store.DataModified);
-  OrganiserStore again = LoadStore(path, fs, platform);
-  EXPECT_EQ(TextOf(again.NotePages[0].Text), "held");
+  EXPECT_FALSE(store->DataModified);
+  EXPECT_EQ(Reloaded(1), "held");
   EXPECT_FALSE(Exists(path + ".tmp"));
 }
 
 TEST_F(SaveTest, SharedReadersDoNotStopTheSwap) {
-  OrganiserStore store = Load();
+  Load();
   auto reader = fs.Open(path, OpenMode::ExistingRead);  // as the reminder opens it
-  store.StoreNotePage(2, "swapped");
+  EXPECT_EQ(Save(2, "swapped"), SaveOutcome::Written);
   reader.reset();
-  EXPECT_FALSE(store.DataModified);
-  EXPECT_EQ(TextOf(LoadStore(path, fs, platform).NotePages[1].Text), "swapped");
+  EXPECT_FALSE(store->DataModified);
+  EXPECT_EQ(Reloaded(2), "swapped");
 }
 
 }  // namespace
