@@ -20,7 +20,7 @@
 #include "organiser/frame/menu_win.h"
 #include "organiser/frame/save_handler_win.h"
 #include "organiser/frame/user_settings_win.h"
-#include "organiser/languages/window_language_win.h"
+#include "organiser/frame/window_language_win.h"
 #include "organiser/links/links_win.h"
 #include "organiser/output/printing_win.h"
 #include "organiser/pages/appointments_page_win.h"

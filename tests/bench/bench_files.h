@@ -20,9 +20,8 @@ class FixedStorePlatform : public StorePlatform {
   std::string NetworkForm(const std::string& path) override { return path; }
 };
 
-// Data files of the sizes the benchmarks use, written once per run into a
-// temporary folder: about 100 KB, about 5 MB, and the largest valid file
-// (2200 days of 32700 characters, 300 events, 8 full note pages).
+// The data files of BenchDataFiles, written once per run into a temporary
+// folder.
 struct BenchFile {
   std::string name;
   std::string path;

@@ -13,33 +13,13 @@
 
 #include "organiser/frame/TovikMain_win.h"
 #include "store/organiser_store.h"
+#include "tests/bench/win_bench_support.h"
 #include "tests/unit/data_file_builder.h"
 
 namespace {
 
-void Pump() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
+using tovik::bench::Median;
+using tovik::bench::Pump;
 
 // Three hundred events with texts of the length people give them.
 void WriteDataFile() {
@@ -69,10 +49,7 @@ int wmain(int argc, wchar_t** argv) {
                                      page.Panel().hwnd(), nullptr, nullptr, nullptr);
   std::vector<double> leaving, writingBack, saving, focusing;
   const auto time = [](std::vector<double>& times, const auto& work) {
-    const double start = Now();
-    work();
-    times.push_back(Now() - start);
-    Pump();
+    tovik::bench::Timed(times, work);
   };
   for (int i = 0; i < runs; ++i) {
     SetFocus(grid);

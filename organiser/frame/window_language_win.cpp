@@ -1,4 +1,4 @@
-#include "organiser/languages/window_language_win.h"
+#include "organiser/frame/window_language_win.h"
 
 #include <optional>
 #include <vector>
