@@ -92,7 +92,7 @@ TTovikMain::TTovikMain(Seams seams)
   FitClientHeight();
   focus_ = std::make_unique<ui::FocusTracker>(hwnd());
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
+               reinterpret_cast<LPARAM>(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1))));
   CreateControls();
 }
 
@@ -213,7 +213,7 @@ void TTovikMain::FinishStart() {
 // tray's is drawn for the small size of the screen's scale. The icon object
 // waits for the first showing: nothing of it shows before.
 void TTovikMain::CreateTrayIcon() {
-  trayIcon_ = ui::SmallIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  trayIcon_ = ui::SmallIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
   tray_ = std::make_unique<TCoolTrayIcon>(
       TCoolTrayIcon::CreateArgs{.mainWindow = hwnd(),
                                 .icon = trayIcon_.get(),
