@@ -2,10 +2,11 @@
 # The release as a user meets it, in a fresh Wine prefix: the installer that
 # CPack builds installs silently for the user (files, Start-menu shortcuts,
 # Add/Remove Programs entry, the reminder at log-on, version information);
-# the installed organiser keeps a typed note in Documents; installing again
-# while it runs replaces nothing; installing over the copy keeps the note;
-# the uninstaller, as Add/Remove Programs names it, takes all but the data.
-# TOVIK_E2E_SHOTS keeps screenshots of the installer's pages.
+# the installed reminder ends silently and the organiser keeps a typed note
+# in Documents; installing again while it runs replaces nothing; installing
+# over the copy keeps the note; the uninstaller, as Add/Remove Programs
+# names it, takes all but the data. TOVIK_E2E_SHOTS keeps a screenshot of
+# the installed organiser.
 # Usage: release_install.sh TOVIK_EXE CHKTOVIK_EXE
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -61,8 +62,12 @@ $([ "$exe" = Tovik ] && echo "personal organiser" || echo reminder);LegalCopyrig
     "$(version_info "$programs/${exe#*:}.exe")"
 done
 
-# The first start makes Tovik.dat in Documents, and a typed note reaches it.
+# Before any data exists the reminder ends at once, without a message box
+# that would keep it waiting; then the organiser's first start makes
+# Tovik.dat in Documents, and a typed note reaches it.
 cd "$programs"
+e2e_expect "reminder's first start" "0 absent" \
+  "$(timeout 30 wine ./ChkTovik.exe && echo 0 || echo $?) $(ls "$data" 2>/dev/null || echo absent)"
 e2e_start_organiser en_US.UTF-8
 [ -n "${TOVIK_E2E_SHOTS:-}" ] && import -window root "$TOVIK_E2E_SHOTS/installed-organiser.png"
 xdotool type --delay 20 "Dentist at ten"
