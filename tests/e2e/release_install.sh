@@ -19,7 +19,12 @@ setup=$(ls "$E2E_WORK"/package/Tovik-*-setup.exe)
 user=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -vx Public)
 programs="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Tovik"
 start_menu="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
-data="$WINEPREFIX/drive_c/users/$user/Documents/Brakvel/Tovik/Tovik.dat"
+# Documents of its own: in a copied prefix it links to the home of the prefix
+# that was copied, which other tests share.
+documents="$WINEPREFIX/drive_c/users/$user/Documents"
+if [ -L "$documents" ]; then rm "$documents"; fi
+mkdir -p "$documents"
+data="$documents/Brakvel/Tovik/Tovik.dat"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tovik'
 run_key='HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
 
