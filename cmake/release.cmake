@@ -69,6 +69,7 @@ endfunction()
 find_program(TOVIK_CONVERT convert REQUIRED)
 set(TOVIK_WIZARD_BITMAP ${CMAKE_BINARY_DIR}/icons/installer-side.bmp)
 add_custom_command(OUTPUT ${TOVIK_WIZARD_BITMAP}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons
                    COMMAND ${TOVIK_RSVG} -w 112 -h 112 -o ${CMAKE_BINARY_DIR}/icons/installer-side.png
                            ${TOVIK_PACKAGING}/icons/tovik.svg
                    COMMAND ${TOVIK_CONVERT} -size 164x314 "xc:#e8f0fa" ${CMAKE_BINARY_DIR}/icons/installer-side.png
