@@ -93,6 +93,10 @@ void FitClientHeight(HWND window, int clientHeight) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+HICON ProgramIcon() {
+  return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+}
+
 bool IsOwnProcessWindow(HWND window) {
   if (window == nullptr) return false;
   DWORD process = 0;

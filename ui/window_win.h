@@ -60,6 +60,8 @@ RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style);
 // A menu bar that wraps takes more than one line: the window grows so that
 // its client area keeps its height.
 void FitClientHeight(HWND window, int clientHeight);
+// The program's own icon, the first icon of its resources.
+HICON ProgramIcon();
 // A window of this process (another window of the program, a message box).
 bool IsOwnProcessWindow(HWND window);
 

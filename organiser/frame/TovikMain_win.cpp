@@ -58,8 +58,7 @@ TTovikMain::TTovikMain(Seams seams)
        .menu = menu_.Handle()});
   ui::FitClientHeight(hwnd(), ui::Scaled(kClientHeight));
   focus_ = std::make_unique<ui::FocusTracker>(hwnd());
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ui::ProgramIcon()));
   CreateControls();
   CreateParts();
 }
@@ -152,8 +151,7 @@ void TTovikMain::PreparePage(OrganiserPage& page, TargetOwner owner) {
 // loads only now, the other two pages and the tooltips. The window, its
 // taskbar button and the tray show the same picture.
 void TTovikMain::FinishStart() {
-  tray_ = std::make_unique<OrganiserTray>(hwnd(), LoadIconW(nullptr, IDI_APPLICATION),
-                                          seams_.notifyIcon);
+  tray_ = std::make_unique<OrganiserTray>(hwnd(), ui::ProgramIcon(), seams_.notifyIcon);
   tray_->ApplyOption(Options().AlwaysMinimizeToSystray);
   Events();
   Notes();
