@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/content_hash.h"
+
 namespace tovik {
 
 // An input/output failure, with the operating system's error code and text.
@@ -109,13 +111,22 @@ class BufferedFileWriter {
   void Flush() {
     if (buffer_.empty()) return;
     WriteAll(file_, buffer_);
+    if (hash_) hash_->Update(std::string_view(buffer_).substr(hashFrom_));
+    hashFrom_ = 0;
     buffer_.clear();
+  }
+  // From here on, what is written is also hashed into `hash`.
+  void Watch(ContentHash& hash) {
+    hash_ = &hash;
+    hashFrom_ = buffer_.size();
   }
 
  private:
   static constexpr size_t kCapacity = 256 * 1024;
   File& file_;
   std::string buffer_;
+  ContentHash* hash_ = nullptr;
+  size_t hashFrom_ = 0;  // where in the buffer the hashed bytes begin
 };
 
 using FileContentWriter = std::function<void(BufferedFileWriter& out)>;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "base/system_win.h"
 #include "base/wide_text_win.h"
 
@@ -22,6 +25,26 @@ namespace {
   while (!text.empty() && text.back() == ' ') text.pop_back();
   if (text.empty()) text = "System error " + std::to_string(code);
   throw IoError(text, code, kind);
+}
+
+// The work files that the system's replacement makes in the target's
+// folder ("rf….tmp"), by name.
+std::vector<std::wstring> ReplacementWorkFiles(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileExW((folder + L"rf*.tmp").c_str(), FindExInfoBasic, &found,
+                                         FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    names.push_back(found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
 class Win32File : public File {
@@ -108,10 +131,21 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, OpenMode mo
 void Win32FileSystem::Replace(const std::string& target, const std::string& replacement) {
   const std::wstring to = Utf8ToWide(target);
   const std::wstring from = Utf8ToWide(replacement);
+  const std::wstring folder = FolderOf(to);
+  const std::vector<std::wstring> before = ReplacementWorkFiles(folder);
   if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                    nullptr)) {
     return;
   }
+  // A replacement that failed part-way may leave its work file behind; a
+  // failure here leaves no file of ours.
+  const DWORD error = GetLastError();
+  for (const std::wstring& name : ReplacementWorkFiles(folder)) {
+    if (std::find(before.begin(), before.end(), name) == before.end()) {
+      DeleteFileW((folder + name).c_str());
+    }
+  }
+  SetLastError(error);
   if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return;
   }

@@ -208,6 +208,7 @@ std::unique_ptr<OrganiserStore> StoreFile::Load(StorePlatform& platform) {
   } catch (const IoError&) {
   }
   std::string_view head = bytes.view();
+  loaded_ = bytes;
   std::string created;
   if (!opened && local_) {
     // Creation is only ever for a file that is not there: CreateNew never
@@ -219,7 +220,11 @@ std::unique_ptr<OrganiserStore> StoreFile::Load(StorePlatform& platform) {
       throw StartupFailure(e.what());
     }
     head = created;
+    ContentHash digest;
+    digest.Update(head.substr(kSectionsOffset));
+    sectionsDigest_ = digest.Digest();
   }
+  head_ = std::string(head.substr(0, kSectionsOffset));
 
   FileHeader& header = store->Header;
   header = DecodeHeader(head);
@@ -260,8 +265,33 @@ void StoreFile::CopyToBackups(const std::string& name) {
   if (backup_) backup_->CopyAs(name);
 }
 
-bool StoreFile::ChangedOnDisk() const {
-  return stamp_ && fs_.StampOf(path_) != stamp_;
+bool StoreFile::ChangedOnDisk() {
+  if (!stamp_) return false;
+  const std::optional<FileStamp> now = fs_.StampOf(path_);
+  if (now == stamp_) return false;
+  if (!now || !HoldsTheLastImage()) return true;
+  stamp_ = now;  // touched, or written again with the same bytes (a second organiser)
+  return false;
+}
+
+// Read only when the stamp differs, which is rare.
+bool StoreFile::HoldsTheLastImage() {
+  std::string disk;
+  try {
+    disk = ReadWholeFile(*fs_.Open(path_, OpenMode::ExistingRead));
+  } catch (const IoError&) {
+    return false;
+  }
+  const std::string_view bytes(disk);
+  if (bytes.substr(0, kSectionsOffset) != head_) return false;
+  const std::string_view sections = bytes.substr(std::min(bytes.size(), kSectionsOffset));
+  if (sectionsDigest_) {
+    ContentHash digest;
+    digest.Update(sections);
+    return digest.Digest() == *sectionsDigest_;
+  }
+  const std::string_view loaded = loaded_.view();
+  return sections == loaded.substr(std::min(loaded.size(), kSectionsOffset));
 }
 
 SaveResult StoreFile::SaveHeader(OrganiserStore& store, Overwrite overwrite) {
@@ -276,6 +306,9 @@ SaveResult StoreFile::SaveHeader(OrganiserStore& store, Overwrite overwrite) {
   } catch (const IoError& e) {
     return Failed(e);
   }
+  const auto header = EncodeHeader(store.Header);
+  head_.resize(std::max(head_.size(), kHeaderSize));
+  head_.replace(0, kHeaderSize, header.data(), kHeaderSize);
   stamp_ = fs_.StampOf(path_);
   return Outcome(SaveOutcome::Written);
 }
@@ -293,14 +326,26 @@ SaveResult StoreFile::SaveSections(OrganiserStore& store, Overwrite overwrite) {
       result.BackupFailure = e;
     }
   }
+  ContentHash digest;
   try {
-    ReplaceSections(fs_, path_, [&store](BufferedFileWriter& out) { store.WriteSections(out); });
+    ReplaceSections(fs_, path_, [&store, &digest](BufferedFileWriter& out) {
+      digest = {};  // a rewrite in place after a refused swap starts again
+      out.Watch(digest);
+      store.WriteSections(out);
+    });
   } catch (const IoError& e) {
     result.Outcome = SaveOutcome::Failed;
     result.Failure = e;
     return result;
   }
   store.DataModified = false;
+  sectionsDigest_ = digest.Digest();
+  loaded_ = {};
+  head_.clear();
+  try {  // the head stays as it was on disk, which may be another program's
+    ReadUpTo(*fs_.Open(path_, OpenMode::ExistingRead), kSectionsOffset, head_);
+  } catch (const IoError&) {
+  }
   stamp_ = fs_.StampOf(path_);
   result.Outcome = SaveOutcome::Written;
   return result;

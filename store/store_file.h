@@ -87,12 +87,20 @@ class StoreFile {
   bool IsLocal() const { return local_; }
 
  private:
-  bool ChangedOnDisk() const;
+  // True when another program wrote the file since this one last read or
+  // wrote it: a new stamp alone is not a change when the bytes are the same.
+  bool ChangedOnDisk();
+  bool HoldsTheLastImage();
 
   FileSystem& fs_;
   std::string path_;
   bool local_ = true;
-  std::optional<FileStamp> stamp_;  // the file as this program last read or wrote it
+  // The file as this program last read or wrote it: its stamp, its first 22
+  // bytes, and its sections, as a digest after a save or as the loaded bytes.
+  std::optional<FileStamp> stamp_;
+  std::string head_;
+  std::optional<uint64_t> sectionsDigest_;
+  SharedBytes loaded_;
   std::unique_ptr<DailyBackup> backup_;
 };
 

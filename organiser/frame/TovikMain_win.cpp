@@ -127,7 +127,7 @@ void TTovikMain::CreateParts() {
   saves_ = std::make_unique<SaveHandler>(
       SaveHandler::Args{.owner = hwnd(),
                         .log = &log_,
-                        .question = [this] { return Text(Target::MsgChangedOnDisk); },
+                        .text = [this](Target target) { return Text(target); },
                         .keepMyChanges = seams_.keepMyChanges,
                         .requestReload = [this] { PostMessageW(hwnd(), kMsgReloadStore, 0, 0); }});
   help_ = std::make_unique<ContextHelp>(ContextHelp::Args{
@@ -171,9 +171,10 @@ std::unique_ptr<TTovikMain> TTovikMain::Start(Seams seams, int showCommand) {
     HandleUnhandledError("TovikMain");
     return nullptr;
   }
+  // A second organiser only brings the first one forward: it writes nothing.
   try {
     main->ApplyLanguage();
-    main->SaveHeader();
+    if (main->MayRun()) main->SaveHeader();
   } catch (...) {
     HandleUnhandledError("TovikMain");
   }
@@ -280,10 +281,29 @@ void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
 
 // The focused editor stores its edit as the focus moves to the year box; the
 // window is then released, which ends the program.
+// When the save of that edit failed, the user has been told and decides
+// whether to close all the same.
 void TTovikMain::OnClose() {
   SelectPage(kAppointmentsPage);
   SetFocus(Appointments().YearBox());
+  if (store_ && store_->DataModified &&
+      MessageBoxW(hwnd(), Text(Target::MsgCloseUnsaved).c_str(), kTitle,
+                  MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+    return;
+  }
   DestroyWindow(hwnd());
+}
+
+// Leaving the program (for another one, to the taskbar or the tray, into a
+// suspend or the end of the session) stores the pending edit and saves, as
+// leaving its box would, with the focus left where it is. While the session
+// ends or the machine suspends, nothing may wait for the user.
+void TTovikMain::StoreOnLeaving(bool unattended) {
+  if (!activated_ || !store_) return;
+  std::optional<SaveHandler::Unattended> quiet;
+  if (unattended) quiet.emplace(*saves_);
+  CommitPendingEdit();
+  SaveChanges();
 }
 
 // The telephony line closes, the icon leaves the notification area with the
@@ -293,11 +313,8 @@ void TTovikMain::OnDestroy() {
   links_->CloseTelephonyLine();
   tray_.reset();
   if (store_) {
-    try {
-      SaveChanges();
-    } catch (...) {
-      HandleUnhandledError("TTovikMain");
-    }
+    const SaveHandler::Unattended quiet(*saves_);  // the window is going: a failure is logged
+    SaveChanges();
     store_.reset();
   }
   PostQuitMessage(0);
@@ -315,7 +332,23 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ACTIVATEAPP:
       activation_.ApplicationActivated(wParam != FALSE);
+      if (!wParam) StoreOnLeaving(false);
       break;
+    case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED) StoreOnLeaving(false);
+      break;
+    case WM_SHOWWINDOW:
+      if (!wParam) StoreOnLeaving(false);
+      break;
+    case WM_QUERYENDSESSION:
+      StoreOnLeaving(true);
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) StoreOnLeaving(true);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMSUSPEND) StoreOnLeaving(true);
+      return TRUE;
     case WM_ACTIVATE:
       OnActivate(wParam, lParam);
       return 0;
@@ -438,7 +471,9 @@ void TTovikMain::Beep() {
   MessageBeep(MB_OK);
 }
 
+// Nobody is there to read a message while the session ends: the log keeps it.
 void TTovikMain::ShowMessage(const std::wstring& text) {
+  if (saves_->IsUnattended()) return log_.Log({.Sender = "TovikMain", .Message = WideToUtf8(text)});
   MessageBoxW(hwnd(), text.c_str(), kTitle, MB_OK);
 }
 

@@ -127,6 +127,7 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   void SaveHeader();
   void OnActivate(WPARAM wParam, LPARAM lParam);
   void OnClose();
+  void StoreOnLeaving(bool unattended);
   void OnDestroy();
   void OnCommand(Command command);
   void OnPageChange();

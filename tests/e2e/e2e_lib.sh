@@ -85,5 +85,21 @@ e2e_start_organiser() {
   xdotool windowfocus --sync "$(e2e_wait_window '^Tovik$')"
 }
 
+# Prints the day notes of a data file as "DAY TEXT|DAY TEXT", in file order.
+e2e_day_notes() {
+  python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+count, = struct.unpack_from("<H", data, 22)
+at, records = 24, []
+for _ in range(count):
+    day, length = struct.unpack_from("<Hi", data, at)
+    text = data[at + 6:at + 6 + length].rstrip(b"\0").decode("cp1252")
+    records.append(f"{day} {text}")
+    at += 6 + length
+print("|".join(records))
+PY
+}
+
 # Asks the program's windows to close (WM_CLOSE), as the close box does.
 e2e_close() { wine taskkill /im "$1" >/dev/null 2>&1 || true; }

@@ -124,11 +124,12 @@ std::vector<std::string> MemoryFileSystem::FileNames(const std::string& folder) 
   return names;
 }
 
-// Memory files carry no times: their size tells them apart.
+// Memory files carry no times: their size tells them apart, and Touch.
 std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
   const auto file = files.find(path);
   if (file == files.end()) return std::nullopt;
-  return FileStamp{file->second->size(), 0};
+  const auto touched = touches.find(path);
+  return FileStamp{file->second->size(), touched == touches.end() ? 0 : touched->second};
 }
 
 void MemoryFileSystem::Put(const std::string& path, std::string content) {

@@ -23,6 +23,8 @@ class MemoryFileSystem : public FileSystem {
   bool DirectoryExists(const std::string& path) override { return folders.count(path) != 0; }
   bool MakeDirectory(const std::string& path) override;
   std::vector<std::string> FileNames(const std::string& folder) override;
+  // A new stamp for the same bytes, as a second writer of the same image gives.
+  void Touch(const std::string& path) { ++touches[path]; }
   std::optional<FileStamp> StampOf(const std::string& path) override;
   void Pause(int milliseconds) override { paused_ms += milliseconds; }
 
@@ -33,6 +35,7 @@ class MemoryFileSystem : public FileSystem {
   void Step(const char* what);
 
   std::map<std::string, std::shared_ptr<std::string>> files;
+  std::map<std::string, uint64_t> touches;
   std::set<std::string> folders;
   std::set<std::string> read_only_folders;  // no file below may be created or written
   std::set<std::string> unopenable;         // opening these fails

@@ -198,33 +198,43 @@ TEST_F(StoreFileTest, FileThatGrowsWhileReadIsReadOn) {
   EXPECT_EQ(TextOf(store.NotePages[0].Text), std::string(9000, 'n'));
 }
 
-// Rows: file, bytes it grows by while read, changed after the load. A store
-// asks before it writes over a file changed since the load, and only then: it
-// compares with the stamp of the bytes read, or of the file after the load's
-// own writes (settling a header in 10 bytes, creating). A refused save is tried again.
+// Rows: file, bytes it grows by while read, what happens to it after the
+// load. A store asks before it writes over a file changed since the load, and
+// only then: it compares with the stamp of the bytes read, or of the file
+// after the load's own writes (settling a header in 10 bytes, creating), and
+// where the stamp differs, with the bytes. A refused save is tried again.
 TEST_F(StoreFileTest, SaveAsksOnlyWhenTheFileChangedSinceTheLoad) {
+  enum Change { kNone, kOtherBytes, kSameBytesAgain };
   const std::string plain = DataFileBuilder().U16(1).Appointment(40000, "day").U16(0).bytes();
   const std::string head = DataFileBuilder(0).bytes().substr(0, 10), nuls(7000, '\0');
-  const std::tuple<std::string, std::string, bool> cases[] = {
-      {plain, "", false}, {plain, "", true}, {plain, nuls, false},
-      {head, "", false},  {"", "", false},
+  const std::tuple<std::string, std::string, Change> cases[] = {
+      {plain, "", kNone},          {plain, "", kOtherBytes},  {plain, nuls, kNone},
+      {head, "", kNone},           {"", "", kNone},           {plain, "", kSameBytesAgain},
+      {head, "", kSameBytesAgain}, {"", "", kSameBytesAgain},
   };
-  for (const auto& [file, grown, changed] : cases) {
+  for (const auto& [file, grown, change] : cases) {
     MemoryFileSystem caseFs;
     if (!file.empty()) caseFs.Put(kDataPath, file);
     caseFs.appended_at_first_read = grown;
     const OrganiserStore& store = Load(caseFs);
-    if (changed) caseFs.Put(kDataPath, file + "more");
+    if (change == kOtherBytes) caseFs.Put(kDataPath, file + "more");
+    if (change == kSameBytesAgain) caseFs.Touch(kDataPath);
     const std::string before = caseFs.Get(kDataPath);
     const SaveOutcome outcome = SaveNote(1, "note");
+    const bool changed = change == kOtherBytes;
     EXPECT_EQ(std::tuple(outcome == SaveOutcome::ChangedElsewhere, store.DataModified,
                          caseFs.Get(kDataPath) == before),
               std::tuple(changed, changed, changed))
-        << file.size() << changed;
+        << file.size() << change;
     if (changed) {  // written when the user keeps their changes
       EXPECT_EQ(this->file->SaveSections(*this->store, Overwrite::Always).Outcome,
                 SaveOutcome::Written);
     }
+    // After a save the digest of what was written stands for the bytes.
+    caseFs.Touch(kDataPath);
+    EXPECT_EQ(SaveNote(2, "again"), SaveOutcome::Written) << file.size() << change;
+    caseFs.Put(kDataPath, caseFs.Get(kDataPath) + "x");
+    EXPECT_EQ(SaveNote(3, "third"), SaveOutcome::ChangedElsewhere) << file.size() << change;
   }
 }
 
