@@ -9,8 +9,10 @@
 namespace tovik::ui {
 namespace {
 
-// Marks the strips whose tabs follow the scale.
+// The designed tab size of the strips whose tabs follow the scale, and the
+// mark of those whose tabs grow to their captions.
 constexpr wchar_t kFixedTabsProperty[] = L"TovikFixedTabs";
+constexpr wchar_t kCaptionTabsProperty[] = L"TovikCaptionTabs";
 
 TCITEMW CaptionItem(std::wstring& caption) {
   TCITEMW item{};
@@ -44,8 +46,28 @@ std::wstring TabCaption(HWND tabs, int index) {
 }
 
 void SetFixedTabSize(HWND tabs, int width, int height) {
-  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(Scaled(width), Scaled(height)));
-  SetPropW(tabs, kFixedTabsProperty, reinterpret_cast<HANDLE>(1));
+  SetPropW(tabs, kFixedTabsProperty,
+           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(MAKELONG(width, height))));
+  ScaleTabSize(tabs);
+}
+
+// Without fixed widths a tab is as wide as its caption and the padding on
+// either side, and never narrower than the minimum.
+void SetCaptionTabSize(HWND tabs, int minWidth, int height) {
+  SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) & ~TCS_FIXEDWIDTH);
+  SetPropW(tabs, kCaptionTabsProperty, reinterpret_cast<HANDLE>(1));
+  SetFixedTabSize(tabs, minWidth, height);
+}
+
+void ScaleTabSize(HWND tabs) {
+  const auto designed =
+      static_cast<DWORD>(reinterpret_cast<INT_PTR>(GetPropW(tabs, kFixedTabsProperty)));
+  const int width = Scaled(LOWORD(designed));
+  const int height = Scaled(HIWORD(designed));
+  if (GetPropW(tabs, kCaptionTabsProperty) != nullptr) {
+    SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, width);
+  }
+  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
 }
 
 bool HasFixedTabSize(HWND window) {
