@@ -78,18 +78,22 @@ DataLocation ResolveDataLocation(const std::string& exePath, FileSystem& fs,
         EnsureFolder(fs, root += "\\Tovik")) {
       root += "\\";
       const std::string dataFile = root + kDataFileName;
-      if (fs.FileExists(dataFile)) {
-        loc.DataRoot = root;
-        loc.DataFilePath = dataFile;
-        return loc;
+      const std::string oldFile = oldFolder + "tovik.dat";
+      // With no data file anywhere, a new one begins here: the program folder
+      // of an installed copy is not the user's to write.
+      const bool nothingToCopy =
+          !fs.FileExists(oldFile) && !fs.FileExists(loc.ProgramFolder + "tovik.dat");
+      std::string failure;
+      if (!fs.FileExists(dataFile) && !nothingToCopy) {
+        failure = CopyDataFile(fs, oldFile, dataFile);
+        if (failure.empty() && oldIsAppData &&
+            platform.AskYesNo(MigrationQuestion(oldFolder, root))) {
+          platform.RecycleFolder(oldFolder);
+        }
       }
-      const std::string failure = CopyDataFile(fs, oldFolder + "tovik.dat", dataFile);
       if (failure.empty()) {
         loc.DataRoot = root;
         loc.DataFilePath = dataFile;
-        if (oldIsAppData && platform.AskYesNo(MigrationQuestion(oldFolder, root))) {
-          platform.RecycleFolder(oldFolder);
-        }
         return loc;
       }
       platform.ShowMessage(failure);

@@ -147,6 +147,7 @@ bool TChkTovikMain::CreateFor(ReminderSelection selection) {
                    .style = style,
                    .bounds = {x, y, x + width, y + height},
                    .text = kReminderTitle});
+  SetProgramIcons();
   CreateControls();
 
   instanceGuard_ =
@@ -155,6 +156,19 @@ bool TChkTovikMain::CreateFor(ReminderSelection selection) {
   instanceGuard_->SetMaxInstances(0);
   instanceGuard_->CheckInstances();
   return instanceGuard_->IsFirstInstance();
+}
+
+// The reminder's own picture in its caption, on the taskbar and in Alt+Tab,
+// each drawn for its size rather than shrunk from the large one.
+void TChkTovikMain::SetProgramIcons() {
+  const HINSTANCE module = GetModuleHandleW(nullptr);
+  const auto icon = [&](int metric) {
+    return reinterpret_cast<LPARAM>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(metric), GetSystemMetrics(metric),
+                                               LR_SHARED));
+  };
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, icon(SM_CXICON));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
 }
 
 // Reading stops at the damage; what came before it is still shown.

@@ -69,6 +69,7 @@ class TChkTovikMain : public ui::Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void SetProgramIcons();
   void CreateControls();
   void Activate();
   void FitHeadings();

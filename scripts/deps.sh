@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev clang-format
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  nsis librsvg2-bin icoutils
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
   googletest libbenchmark-dev hyperfine python3
   cups printer-driver-cups-pdf poppler-utils

@@ -72,6 +72,38 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   return result;
 }
 
+RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style) {
+  RECT r{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&r, style, TRUE, 0);
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return Bounds(left, top, width, height);
+}
+
+void FitClientHeight(HWND window, int clientHeight) {
+  RECT client;
+  GetClientRect(window, &client);
+  const int missing = clientHeight - client.bottom;
+  if (missing == 0) return;
+  RECT frame;
+  GetWindowRect(window, &frame);
+  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HICON ProgramIcon() {
+  return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+}
+
+bool IsOwnProcessWindow(HWND window) {
+  if (window == nullptr) return false;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId();
+}
+
 HWND Created(HWND window) {
   if (window == nullptr) throw std::runtime_error("CreateWindowExW failed");
   return window;

@@ -54,6 +54,17 @@ class Window {
 };
 
 // The whole text of a window or control.
+// The rectangle of a top-level window with a menu bar whose client area has
+// the given size, centred on the screen.
+RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style);
+// A menu bar that wraps takes more than one line: the window grows so that
+// its client area keeps its height.
+void FitClientHeight(HWND window, int clientHeight);
+// The program's own icon, the first icon of its resources.
+HICON ProgramIcon();
+// A window of this process (another window of the program, a message box).
+bool IsOwnProcessWindow(HWND window);
+
 // A window that CreateWindowExW made; throws when it made none, so that no
 // caller goes on with a null handle.
 HWND Created(HWND window);

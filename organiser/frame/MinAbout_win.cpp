@@ -52,8 +52,7 @@ void TFormAbout::CreateControls() {
       ui::Panel::CreateArgs{.name = "pnlAbout", .parent = hwnd(), .font = args_.font});
   ui::Panel& upper = *pnlAbout_;
   icon_ = upper.AddLabel({.style = SS_ICON});
-  SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_APPLICATION)),
-               0);
+  SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(ui::ProgramIcon()), 0);
   productName_ = upper.AddLabel({.text = L"Tovik", .style = SS_CENTER, .font = titleFont_});
   version_ = upper.AddLabel({.text = L"Version 5.63", .style = SS_CENTER});
   visitUs_ = upper.AddLabel({.text = L"Visit us at", .style = SS_CENTER});

@@ -21,11 +21,7 @@ namespace tovik {
 namespace {
 
 constexpr wchar_t kTitle[] = L"Tovik";
-constexpr wchar_t kTrayHint[] = L"Click to close/open Tovik";  // the same in every language
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr int kTabWidth = 113;
-constexpr int kTabHeight = 20;
-constexpr int kPageTabsId = 900;
 // Posted to itself once the window first shows.
 constexpr UINT kMsgFinishStart = WM_APP + 1;
 // Posted when the user takes another program's version of the data file.
@@ -34,37 +30,6 @@ constexpr UINT kMsgReloadStore = WM_APP + 2;
 // The window's fonts: the pages' three, in the order of FontKind, then the
 // title's.
 constexpr size_t kTitleFont = 3;
-
-// The window rectangle whose client area has the designed size, centred on
-// the screen.
-RECT CentredWindowRect() {
-  RECT r{0, 0, ui::Scaled(TTovikMain::kClientWidth), ui::Scaled(TTovikMain::kClientHeight)};
-  AdjustWindowRectEx(&r, kStyle, TRUE, 0);
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return ui::Bounds(left, top, width, height);
-}
-
-bool IsOwnProcessWindow(HWND window) {
-  if (window == nullptr) return false;
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process == GetCurrentProcessId();
-}
-
-// A menu bar that wraps takes more than one line; the client area keeps its size.
-void FitClientHeight(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  const int missing = ui::Scaled(TTovikMain::kClientHeight) - client.bottom;
-  if (missing == 0) return;
-  RECT frame;
-  GetWindowRect(window, &frame);
-  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 }  // namespace
 
@@ -83,17 +48,17 @@ TTovikMain::TTovikMain(Seams seams)
       .openAddress = [this](const std::string& address) { OpenAddress(AnsiToWide(address)); },
       .showMessage = [this](Target message) { ShowMessage(Text(message)); },
       .showFixedMessage = [this](const wchar_t* text) { ShowMessage(text); }});
-  CreateOwnWindow({.className = L"TTovikMain",
-                   .name = "TovikMain",
-                   .style = kStyle,
-                   .exStyle = WS_EX_CONTROLPARENT,
-                   .bounds = CentredWindowRect(),
-                   .text = kTitle,
-                   .menu = menu_.Handle()});
-  FitClientHeight(hwnd());
+  CreateOwnWindow(
+      {.className = L"TTovikMain",
+       .name = "TovikMain",
+       .style = kStyle,
+       .exStyle = WS_EX_CONTROLPARENT,
+       .bounds = ui::CentredWindowRect(ui::Scaled(kClientWidth), ui::Scaled(kClientHeight), kStyle),
+       .text = kTitle,
+       .menu = menu_.Handle()});
+  ui::FitClientHeight(hwnd(), ui::Scaled(kClientHeight));
   focus_ = std::make_unique<ui::FocusTracker>(hwnd());
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ui::ProgramIcon()));
   CreateControls();
   CreateParts();
 }
@@ -103,9 +68,7 @@ TTovikMain::~TTovikMain() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-// The panels, and the page control whose tabs are the pages; the calendar
-// page is made with the window, the other two, which the first showing does
-// not show, when asked for.
+// The panels, and the page control whose tabs are the pages.
 void TTovikMain::CreateControls() {
   tooltips_ = std::make_unique<ui::Tooltips>(hwnd());
   const HFONT normal = fonts_[static_cast<size_t>(FontKind::Normal)];
@@ -117,23 +80,11 @@ void TTovikMain::CreateControls() {
   pnlTop_->AddLabel(
       {.text = L"Tovik 5.63", .bounds = ui::Bounds(8, 4, 240, 25), .font = fonts_[kTitleFont]});
 
-  const RECT pages = ui::Scaled(ui::Bounds(0, kTopPanelHeight, kClientWidth,
-                                           kClientHeight - kTopPanelHeight - kBottomPanelHeight));
-  pgcTop_ = ui::Created(CreateWindowExW(
-      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
-      pages.left, pages.top, pages.right - pages.left, pages.bottom - pages.top, hwnd(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPageTabsId)), GetModuleHandleW(nullptr),
-      nullptr));
-  SendMessageW(pgcTop_, WM_SETFONT, reinterpret_cast<WPARAM>(normal), FALSE);
-  ui::SetFixedTabSize(pgcTop_, kTabWidth, kTabHeight);
-  for (int page = kAppointmentsPage; page <= kNotesPage; ++page) ui::InsertTab(pgcTop_, page, L"");
-  RECT area;
-  GetClientRect(pgcTop_, &area);
-  SendMessageW(pgcTop_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  OffsetRect(&area, 0, ui::Scaled(kTopPanelHeight));
-  pageArgs_ = {
-      .window = hwnd(), .bounds = area, .fonts = &fonts_, .focus = focus_.get(), .host = this};
-  appointments_ = std::make_unique<AppointmentsPage>(pageArgs_);
+  pages_ = std::make_unique<PageTabs>(PageTabs::CreateArgs{
+      .bounds = ui::Bounds(0, kTopPanelHeight, kClientWidth,
+                           kClientHeight - kTopPanelHeight - kBottomPanelHeight),
+      .pages = {.window = hwnd(), .fonts = &fonts_, .focus = focus_.get(), .host = this},
+      .onPageMade = [this](OrganiserPage& page, TargetOwner owner) { PreparePage(page, owner); }});
 
   pnlBottom_ = std::make_unique<ui::Panel>(
       ui::Panel::CreateArgs{.name = "pnlBottom",
@@ -153,24 +104,25 @@ void TTovikMain::CreateParts() {
   language_ = std::make_unique<WindowLanguage>(LanguageSurfaces{.menu = menu_,
                                                                 .tooltips = *tooltips_,
                                                                 .window = hwnd(),
-                                                                .pageTabs = pgcTop_,
+                                                                .pages = *pages_,
                                                                 .top = *pnlTop_,
                                                                 .bottom = *pnlBottom_,
                                                                 .lblWhenDoneExit = lblWhenDoneExit_,
                                                                 .btnExit = btnExit_,
-                                                                .appointments = *appointments_,
-                                                                .events = events_,
-                                                                .notes = notes_,
                                                                 .about = about_});
   settings_ = std::make_unique<UserSettings>(
       UserSettings::Args{.owner = hwnd(),
                          .menu = &menu_,
                          .topPanel = pnlTop_.get(),
-                         .appointments = appointments_.get(),
+                         .appointments = &pages_->Appointments(),
                          .store = [this]() -> OrganiserStore& { return *store_; },
                          .saveHeader = [this] { SaveHeader(); },
                          .applyLanguage = [this] { ApplyLanguage(); },
-                         .trayOption = [this](bool minimize) { ApplyTrayOption(minimize); },
+                         // Before the first showing there is no icon yet; the showing applies it.
+                         .trayOption =
+                             [this](bool minimize) {
+                               if (tray_) tray_->ApplyOption(minimize);
+                             },
                          .chooseColor = seams_.chooseColor});
   saves_ = std::make_unique<SaveHandler>(
       SaveHandler::Args{.owner = hwnd(),
@@ -187,70 +139,23 @@ void TTovikMain::CreateParts() {
       .contents = [this] { return ContentsHelpContext(store_->Header.LanguageId); }});
 }
 
-EventsPage& TTovikMain::Events() {
-  if (!events_) {
-    events_ = std::make_unique<EventsPage>(pageArgs_);
-    PreparePage(*events_, TargetOwner::EventsPage);
-  }
-  return *events_;
-}
-
-NotesPage& TTovikMain::Notes() {
-  if (!notes_) {
-    notes_ = std::make_unique<NotesPage>(pageArgs_);
-    notes_->ShowDialButton(lineOpen_);
-    PreparePage(*notes_, TargetOwner::NotesPage);
-  }
-  return *notes_;
-}
-
 // A page made after the window takes the colours, texts and help contexts
 // the window has applied, and shows what the activation would have shown.
 void TTovikMain::PreparePage(OrganiserPage& page, TargetOwner owner) {
+  if (owner == TargetOwner::NotesPage) pages_->Notes().ShowDialButton(lineOpen_);
   language_->ApplyToPage(page, owner, store_->Header);
   if (activated_) page.RunActivationSteps();
-  UpdatePageVisibility();
 }
 
 // What the first showing did not need: the tray icon, whose shell library
 // loads only now, the other two pages and the tooltips. The window, its
 // taskbar button and the tray show the same picture.
 void TTovikMain::FinishStart() {
-  trayIcon_ = ui::SmallIcon(LoadIconW(nullptr, IDI_APPLICATION));
-  tray_ = std::make_unique<TCoolTrayIcon>(
-      TCoolTrayIcon::CreateArgs{.mainWindow = hwnd(),
-                                .icon = trayIcon_.get(),
-                                .hint = kTrayHint,
-                                .notify = seams_.notifyIcon,
-                                .onMouseDown = [this](TrayButton) { ToggleFromTray(); }});
-  tray_->Loaded();
-  ApplyTrayOption(Options().AlwaysMinimizeToSystray);
+  tray_ = std::make_unique<OrganiserTray>(hwnd(), ui::ProgramIcon(), seams_.notifyIcon);
+  tray_->ApplyOption(Options().AlwaysMinimizeToSystray);
   Events();
   Notes();
   tooltips_->Create();
-}
-
-int TTovikMain::ActivePage() const {
-  return static_cast<int>(SendMessageW(pgcTop_, TCM_GETCURSEL, 0, 0));
-}
-
-void TTovikMain::SelectPage(int page) {
-  if (page == kEventsPage) Events();
-  if (page == kNotesPage) Notes();
-  SendMessageW(pgcTop_, TCM_SETCURSEL, page, 0);
-  UpdatePageVisibility();
-}
-
-std::wstring TTovikMain::PageCaption(int page) const {
-  return ui::TabCaption(pgcTop_, page);
-}
-
-void TTovikMain::UpdatePageVisibility() {
-  const int active = ActivePage();
-  OrganiserPage* const pages[] = {appointments_.get(), events_.get(), notes_.get()};
-  for (int i = kAppointmentsPage; i <= kNotesPage; ++i) {
-    if (pages[i]) ShowWindow(pages[i]->Sheet().hwnd(), i == active ? SW_SHOW : SW_HIDE);
-  }
 }
 
 // The window is shown once its texts and colours are applied, so that
@@ -308,7 +213,7 @@ bool TTovikMain::RunCreationSteps() {
     MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), kTitle, MB_OK | MB_ICONERROR);
     return false;
   }
-  appointments_->RunCreationSteps();
+  Appointments().RunCreationSteps();
   log_.SetLogFile(location_.DataRoot + "Tovik.log");
   file_->KeepDailyBackups(location_.DataRoot + "Backup\\",
                           seams_.today ? seams_.today : LocalToday);
@@ -319,8 +224,8 @@ bool TTovikMain::RunCreationSteps() {
   guard_->CheckInstances();
   settings_->ReadOptions(Utf8ToWide(location_.ProgramFolder + location_.ReminderExeName));
   lineOpen_ = links_->OpenTelephonyLine();
-  appointments_->ShowDialButton(lineOpen_);
-  if (notes_) notes_->ShowDialButton(lineOpen_);
+  Appointments().ShowDialButton(lineOpen_);
+  if (pages_->MadeNotes()) Notes().ShowDialButton(lineOpen_);
   return true;
 }
 
@@ -353,16 +258,14 @@ void TTovikMain::RunActivationSteps() {
 }
 
 void TTovikMain::ShowTheStore() {
-  appointments_->RunActivationSteps();
-  if (events_) events_->RunActivationSteps();
-  if (notes_) notes_->RunActivationSteps();
+  for (OrganiserPage* page : pages_->Made()) page->RunActivationSteps();
   if (IsWeekStart(store_->Header.WeekStartDay)) {
-    appointments_->Calendar().SetStartOfWeek(CalendarStartOfWeek(store_->Header.WeekStartDay));
+    Appointments().Calendar().SetStartOfWeek(CalendarStartOfWeek(store_->Header.WeekStartDay));
   }
   settings_->ShowWeekSettingTicks();
   SelectPage(kAppointmentsPage);
   links_->ClearRemembered();
-  SetFocus(appointments_->FocusControl());
+  SetFocus(Appointments().FocusControl());
 }
 
 void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
@@ -370,7 +273,7 @@ void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
   focus_->WindowActivation(active);
   // Minimised windows wait for their restore; nothing runs before the store is loaded.
   if (!active || HIWORD(wParam) != 0 || !store_) return;
-  if (activation_.WindowActivated(IsOwnProcessWindow(reinterpret_cast<HWND>(lParam)))) {
+  if (activation_.WindowActivated(ui::IsOwnProcessWindow(reinterpret_cast<HWND>(lParam)))) {
     RunActivationSteps();
   }
 }
@@ -379,7 +282,7 @@ void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
 // window is then released, which ends the program.
 void TTovikMain::OnClose() {
   SelectPage(kAppointmentsPage);
-  SetFocus(appointments_->YearBox());
+  SetFocus(Appointments().YearBox());
   DestroyWindow(hwnd());
 }
 
@@ -407,7 +310,7 @@ bool TTovikMain::PreTranslate(MSG& message) {
 }
 
 LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (tray_) tray_->SeeMainWindowMessage(message, wParam, lParam);
+  if (tray_) tray_->Icon().SeeMainWindowMessage(message, wParam, lParam);
   if (LRESULT result = 0; help_->HandleMessage(message, wParam, lParam, &result)) return result;
   switch (message) {
     case WM_ACTIVATEAPP:
@@ -428,7 +331,7 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-      if (header.idFrom == kPageTabsId && header.code == TCN_SELCHANGE) OnPageChange();
+      if (header.idFrom == PageTabs::kId && header.code == TCN_SELCHANGE) OnPageChange();
       break;
     }
     case WM_CLOSE:
@@ -451,7 +354,7 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Laid out and lettered anew for the new monitor's scale; the About box
       // is made again when next asked for.
       fonts_.FollowScale(hwnd(), HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      FitClientHeight(hwnd());
+      ui::FitClientHeight(hwnd(), ui::Scaled(kClientHeight));
       if (about_ && !about_->IsShowing()) about_.reset();
       return 0;
   }
@@ -468,13 +371,13 @@ void TTovikMain::OnPageChange() {
        {Command::SaveDiary, Command::ExportICalendar, Command::PrintDate, Command::PrintAll}) {
     menu_.SetEnabled(command, IsFileItemEnabledOn(command, page));
   }
-  if (page == kAppointmentsPage) SetFocus(appointments_->FocusControl());
+  if (page == kAppointmentsPage) SetFocus(Appointments().FocusControl());
 }
 
 // The exports and the printed calendar read the store: what was just typed
 // is stored first.
 void TTovikMain::OnCommand(Command command) {
-  if (settings_->OnCommand(command)) return;
+  if (settings_->OnCommand(command) || help_->OnCommand(command)) return;
   switch (command) {
     case Command::Exit:
       SaveChanges();
@@ -494,21 +397,12 @@ void TTovikMain::OnCommand(Command command) {
     case Command::PrintDate:
       if (ActivePage() == kEventsPage) printing_.PrintEventsList(Events().PrintedRows());
       if (ActivePage() == kAppointmentsPage) {
-        printing_.PrintDayNotes(appointments_->ShownDate(), ShownLines(appointments_->DayNote()));
+        printing_.PrintDayNotes(Appointments().ShownDate(), ShownLines(Appointments().DayNote()));
       }
       return;
     case Command::PrintAll:
       CommitPendingEdit();
       printing_.PrintCalendar();
-      return;
-    case Command::WhatIs:
-      help_->EnterPickMode();
-      return;
-    case Command::Contents:
-      help_->OpenContents();
-      return;
-    case Command::HelpOnFocus:
-      help_->OpenFor(GetFocus());
       return;
     case Command::VisitWebsite:
       OpenAddress(Utf8ToWide(kMakerWebsite));
@@ -519,23 +413,6 @@ void TTovikMain::OnCommand(Command command) {
     default:
       return;
   }
-}
-
-// Any press on the icon hides a shown window and shows a hidden one.
-void TTovikMain::ToggleFromTray() {
-  if (IsWindowVisible(hwnd())) {
-    tray_->HideMainForm();
-  } else {
-    tray_->ShowMainForm();
-  }
-}
-
-// The option that keeps the icon in the notification area drives the icon;
-// before the first showing there is no icon yet, and the showing applies it.
-void TTovikMain::ApplyTrayOption(bool minimizeToTray) {
-  if (!tray_) return;
-  tray_->SetMinimizeToTray(minimizeToTray);
-  tray_->SetIconVisible(minimizeToTray);
 }
 
 void TTovikMain::OpenAddress(const std::wstring& address) {
@@ -553,7 +430,7 @@ void TTovikMain::ShowEventRow(int row) {
 }
 
 void TTovikMain::UpdateDayMarks() {
-  tovik::UpdateDayMarks(appointments_->Calendar(), *store_);
+  tovik::UpdateDayMarks(Appointments().Calendar(), *store_);
 }
 
 void TTovikMain::Beep() {

@@ -18,15 +18,13 @@
 #include "organiser/frame/activation_rule.h"
 #include "organiser/frame/context_help_win.h"
 #include "organiser/frame/menu_win.h"
+#include "organiser/frame/page_tabs_win.h"
 #include "organiser/frame/save_handler_win.h"
 #include "organiser/frame/user_settings_win.h"
 #include "organiser/frame/window_language_win.h"
 #include "organiser/links/links_win.h"
 #include "organiser/output/printing_win.h"
-#include "organiser/pages/appointments_page_win.h"
-#include "organiser/pages/events_page_win.h"
-#include "organiser/pages/notes_page_win.h"
-#include "organiser/tray/tray_icon_win.h"
+#include "organiser/tray/organiser_tray_win.h"
 #include "store/store_file.h"
 #include "ui/focus_tracker_win.h"
 #include "ui/fonts_win.h"
@@ -47,7 +45,11 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   static constexpr int kTopPanelHeight = 33;
   static constexpr int kBottomPanelHeight = 26;
 
-  enum Page { kAppointmentsPage = 0, kEventsPage = 1, kNotesPage = 2 };
+  enum Page {
+    kAppointmentsPage = PageTabs::kAppointmentsPage,
+    kEventsPage = PageTabs::kEventsPage,
+    kNotesPage = PageTabs::kNotesPage
+  };
   using ColorDialogKind = tovik::ColorDialogKind;
 
   // What the window asks of the world, replaceable in tests.
@@ -95,15 +97,15 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   ui::FocusTracker& Focus() { return *focus_; }
   ui::Panel& TopPanel() { return *pnlTop_; }
   ui::Panel& BottomPanel() { return *pnlBottom_; }
-  AppointmentsPage& Appointments() { return *appointments_; }
+  AppointmentsPage& Appointments() { return pages_->Appointments(); }
   // Made once the window has first shown, or when asked for before.
-  EventsPage& Events();
-  NotesPage& Notes();
-  TCoolTrayIcon* TrayIcon() { return tray_.get(); }
+  EventsPage& Events() { return pages_->Events(); }
+  NotesPage& Notes() { return pages_->Notes(); }
+  TCoolTrayIcon* TrayIcon() { return tray_ ? &tray_->Icon() : nullptr; }
 
-  int ActivePage() const;
-  void SelectPage(int page);
-  std::wstring PageCaption(int page) const;
+  int ActivePage() const { return pages_->Active(); }
+  void SelectPage(int page) { pages_->Select(page); }
+  std::wstring PageCaption(int page) const { return pages_->Caption(page); }
   std::wstring HintOf(HWND control) const { return language_->HintOf(control); }
   HWND ControlOf(Target target) const { return language_->ControlOf(target); }
   std::string LanguageText(Target target) const override { return language_->Text(target); }
@@ -128,9 +130,6 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   void OnDestroy();
   void OnCommand(Command command);
   void OnPageChange();
-  void UpdatePageVisibility();
-  void ToggleFromTray();
-  void ApplyTrayOption(bool minimizeToTray);
   void OpenAddress(const std::wstring& address);
 
   // What the pages ask of the window.
@@ -143,7 +142,7 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   // What printing and the exports ask of it.
   HWND Owner() override { return hwnd(); }
   std::string DataRoot() override { return location_.DataRoot; }
-  int StartOfWeek() override { return appointments_->Calendar().StartOfWeek(); }
+  int StartOfWeek() override { return Appointments().Calendar().StartOfWeek(); }
   void Report(std::string_view sender, const IoError& error, const std::string& path,
               const std::string& shown) override;
 
@@ -164,14 +163,10 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   std::unique_ptr<ui::FocusTracker> focus_;
   std::unique_ptr<ui::Panel> pnlTop_;
   std::unique_ptr<ui::Panel> pnlBottom_;
-  HWND pgcTop_ = nullptr;
   HWND lblWhenDoneExit_ = nullptr;
   HWND btnExit_ = nullptr;
   std::unique_ptr<ui::Tooltips> tooltips_;
-  PageArgs pageArgs_;
-  std::unique_ptr<AppointmentsPage> appointments_;
-  std::unique_ptr<EventsPage> events_;
-  std::unique_ptr<NotesPage> notes_;
+  std::unique_ptr<PageTabs> pages_;
   std::unique_ptr<TFormAbout> about_;
   std::unique_ptr<WindowLanguage> language_;
   std::unique_ptr<UserSettings> settings_;
@@ -181,8 +176,7 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   std::unique_ptr<TextLowering> lowering_;
   std::unique_ptr<LinksAndDialling> links_;
   Printing printing_{*this, seams_.openPrinter};
-  ui::OwnedIcon trayIcon_;
-  std::unique_ptr<TCoolTrayIcon> tray_;
+  std::unique_ptr<OrganiserTray> tray_;
   bool lineOpen_ = false;
   bool activated_ = false;
 };

@@ -2,6 +2,22 @@
 
 namespace tovik {
 
+bool ContextHelp::OnCommand(Command command) {
+  switch (command) {
+    case Command::WhatIs:
+      EnterPickMode();
+      return true;
+    case Command::Contents:
+      OpenContents();
+      return true;
+    case Command::HelpOnFocus:
+      OpenFor(GetFocus());
+      return true;
+    default:
+      return false;
+  }
+}
+
 // The topic of the nearest window, from the control outwards, that has a help
 // context; the contents of the current language when none has.
 void ContextHelp::OpenFor(HWND control) {

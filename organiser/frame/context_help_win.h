@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "organiser/frame/commands.h"
+
 namespace tovik {
 
 // F1, "What Is" and "Contents": the help topic of a control, found from the
@@ -17,6 +19,8 @@ class ContextHelp {
   };
   explicit ContextHelp(Args args) : args_(std::move(args)) {}
 
+  // The Help menu's "What Is", "Contents" and F1; false for other commands.
+  bool OnCommand(Command command);
   void OpenContents() { args_.openTopic(args_.contents()); }
   void OpenFor(HWND control);
   void EnterPickMode();

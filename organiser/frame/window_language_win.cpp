@@ -7,9 +7,7 @@
 #include "organiser/frame/MinAbout_win.h"
 #include "organiser/frame/commands.h"
 #include "organiser/frame/menu_win.h"
-#include "organiser/pages/appointments_page_win.h"
-#include "organiser/pages/events_page_win.h"
-#include "organiser/pages/notes_page_win.h"
+#include "organiser/frame/page_tabs_win.h"
 #include "ui/panel_win.h"
 #include "ui/tabs_win.h"
 #include "ui/tooltips_win.h"
@@ -44,20 +42,20 @@ void WindowLanguage::Apply(const FileHeader& settings) {
     s_.menu.SetTicked(LanguageCommand(each), each == settings.LanguageId);
   }
   ApplyColors(settings);
-  s_.appointments.ShowDate();
+  s_.pages.Appointments().ShowDate();
   for (const LanguageRow& row : ShownLanguageRows(settings.LanguageId)) SetRowText(row);
   if (s_.about) s_.about->FitTexts();
   DrawMenuBar(s_.window);
   CopyDialCaption();
   ApplyHelpContexts(settings);
-  s_.appointments.ShowFeasts();
+  s_.pages.Appointments().ShowFeasts();
 }
 
 void WindowLanguage::ApplyToPage(OrganiserPage& page, TargetOwner owner,
                                  const FileHeader& settings) {
   page.Panel().SetColors(settings.BackgroundColor, settings.FontColor);
   if (owner == TargetOwner::NotesPage) {
-    s_.notes->InnerPanel().SetColors(settings.BackgroundColor, settings.FontColor);
+    s_.pages.MadeNotes()->InnerPanel().SetColors(settings.BackgroundColor, settings.FontColor);
   }
   SetRowTexts(settings, owner);
   if (owner == TargetOwner::NotesPage) CopyDialCaption();
@@ -78,10 +76,10 @@ void WindowLanguage::SetRowTexts(const FileHeader& settings, TargetOwner owner) 
 
 // The notes page's dial button repeats the calendar page's caption.
 void WindowLanguage::CopyDialCaption() {
-  if (!s_.notes) return;
+  if (!s_.pages.MadeNotes()) return;
   wchar_t caption[64] = {};
-  GetWindowTextW(s_.appointments.ControlOf(Target::btnAppDial), caption, 64);
-  SetWindowTextW(s_.notes->ControlOf(Target::btnTodoDial), caption);
+  GetWindowTextW(s_.pages.Appointments().ControlOf(Target::btnAppDial), caption, 64);
+  SetWindowTextW(s_.pages.MadeNotes()->ControlOf(Target::btnTodoDial), caption);
 }
 
 HWND WindowLanguage::ControlOf(Target target) const {
@@ -96,11 +94,11 @@ HWND WindowLanguage::ControlOf(Target target) const {
           return nullptr;
       }
     case TargetOwner::AppointmentsPage:
-      return s_.appointments.ControlOf(target);
+      return s_.pages.Appointments().ControlOf(target);
     case TargetOwner::EventsPage:
-      return s_.events ? s_.events->ControlOf(target) : nullptr;
+      return s_.pages.MadeEvents() ? s_.pages.MadeEvents()->ControlOf(target) : nullptr;
     case TargetOwner::NotesPage:
-      return s_.notes ? s_.notes->ControlOf(target) : nullptr;
+      return s_.pages.MadeNotes() ? s_.pages.MadeNotes()->ControlOf(target) : nullptr;
     case TargetOwner::About:
       return s_.about ? s_.about->ControlOf(target) : nullptr;
     case TargetOwner::Menu:
@@ -117,7 +115,7 @@ void WindowLanguage::SetRowText(const LanguageRow& row) {
       if (OwnerOf(row.target) == TargetOwner::Menu) {
         s_.menu.SetCaption(row.target, row.text);
       } else if (const std::optional<int> tab = TabOf(row.target)) {
-        ui::SetTabCaption(s_.pageTabs, *tab, text);
+        ui::SetTabCaption(s_.pages.hwnd(), *tab, text);
       } else if (const HWND control = ControlOf(row.target)) {
         SetWindowTextW(control, text.c_str());
       }
@@ -128,9 +126,9 @@ void WindowLanguage::SetRowText(const LanguageRow& row) {
     case TextKind::GridHeading1:
     case TextKind::GridHeading2:
     case TextKind::GridHeading3:
-      if (s_.events) {
-        s_.events->SetHeading(static_cast<int>(row.kind) - static_cast<int>(TextKind::GridHeading1),
-                              text);
+      if (s_.pages.MadeEvents()) {
+        s_.pages.MadeEvents()->SetHeading(
+            static_cast<int>(row.kind) - static_cast<int>(TextKind::GridHeading1), text);
       }
       return;
     case TextKind::Variable:
@@ -148,13 +146,6 @@ std::string WindowLanguage::Text(Target target) const {
   return found == texts_.end() ? std::string() : found->second;
 }
 
-std::vector<OrganiserPage*> WindowLanguage::Pages() const {
-  std::vector<OrganiserPage*> pages{&s_.appointments};
-  if (s_.events) pages.push_back(s_.events.get());
-  if (s_.notes) pages.push_back(s_.notes.get());
-  return pages;
-}
-
 // Every panel takes the background colour and every label on it the font
 // colour, in both windows.
 void WindowLanguage::ApplyColors(const FileHeader& settings) {
@@ -163,13 +154,13 @@ void WindowLanguage::ApplyColors(const FileHeader& settings) {
   if (s_.about) s_.about->SetColors(color, fontColor);
   s_.top.SetColors(color, fontColor);
   s_.bottom.SetColors(color, fontColor);
-  if (s_.notes) s_.notes->InnerPanel().SetColors(color, fontColor);
-  for (OrganiserPage* page : Pages()) page->Panel().SetColors(color, fontColor);
+  if (s_.pages.MadeNotes()) s_.pages.MadeNotes()->InnerPanel().SetColors(color, fontColor);
+  for (OrganiserPage* page : s_.pages.Made()) page->Panel().SetColors(color, fontColor);
 }
 
 void WindowLanguage::ApplyHelpContexts(const FileHeader& settings) {
   const HelpContexts contexts = HelpContextsOf(settings.LanguageId);
-  for (OrganiserPage* page : Pages()) page->ApplyHelpContexts(contexts);
+  for (OrganiserPage* page : s_.pages.Made()) page->ApplyHelpContexts(contexts);
 }
 
 }  // namespace tovik

@@ -11,11 +11,9 @@
 
 namespace tovik {
 
-class AppointmentsPage;
-class EventsPage;
 class MainMenuBar;
-class NotesPage;
 class OrganiserPage;
+class PageTabs;
 class TFormAbout;
 namespace ui {
 class Panel;
@@ -29,14 +27,11 @@ struct LanguageSurfaces {
   MainMenuBar& menu;
   ui::Tooltips& tooltips;
   HWND window;
-  HWND pageTabs;
+  PageTabs& pages;
   ui::Panel& top;
   ui::Panel& bottom;
   HWND lblWhenDoneExit;
   HWND btnExit;
-  AppointmentsPage& appointments;
-  const std::unique_ptr<EventsPage>& events;
-  const std::unique_ptr<NotesPage>& notes;
   const std::unique_ptr<TFormAbout>& about;
 };
 
@@ -67,8 +62,6 @@ class WindowLanguage {
   void CopyDialCaption();
   void ApplyColors(const FileHeader& settings);
   void ApplyHelpContexts(const FileHeader& settings);
-  // The pages made so far, in the order of the tabs.
-  std::vector<OrganiserPage*> Pages() const;
 
   LanguageSurfaces s_;
   std::map<Target, std::string> texts_;

@@ -118,13 +118,32 @@ TEST_F(DataLocationTest, MigrationQuestionHasItsEightLines) {
             "For more information see \"history.txt\" that accompanies Tovik.");
 }
 
-TEST_F(DataLocationTest, NothingToCopyFallsBackToTheProgramFolderWithAMessage) {
+TEST_F(DataLocationTest, NothingAnywhereStartsInThePerUserFolderWithoutAWord) {
   PerUser();
-  const DataLocation loc = Resolve();
-  EXPECT_EQ(loc.DataRoot, kProgram);
-  EXPECT_EQ(loc.DataFilePath, kProgram + "Tovik.dat");
+  for (const bool oldFolderExists : {false, true}) {
+    if (oldFolderExists) OldAppDataFolder();
+    const DataLocation loc = Resolve();
+    EXPECT_EQ(loc.DataRoot, kUserRoot);
+    EXPECT_EQ(loc.DataFilePath, kUserRoot + "Tovik.dat");
+    EXPECT_FALSE(fs.FileExists(loc.DataFilePath));  // loading creates it
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.questions.empty());
+  }
+}
+
+TEST_F(DataLocationTest, DataLeftElsewhereIsNotPassedOverForANewFile) {
+  PerUser();
+  // The program folder's file cannot be read: said, and the program folder serves.
+  fs.Put(kProgram + "tovik.dat", "data");
+  fs.unopenable.insert(kProgram + "tovik.dat");
+  EXPECT_EQ(Resolve().DataRoot, kProgram);
+  // An old per-user folder without its file while the program folder holds one.
+  fs.unopenable.clear();
+  OldAppDataFolder();
+  EXPECT_EQ(Resolve().DataFilePath, kProgram + "Tovik.dat");
   EXPECT_EQ(platform.messages,
-            std::vector<std::string>{"Cannot open file " + kProgram + "tovik.dat"});
+            (std::vector<std::string>{"Cannot open file " + kProgram + "tovik.dat",
+                                      "Cannot open file " + kOldRoot + "tovik.dat"}));
 }
 
 TEST_F(DataLocationTest, UncreatableTargetIsReportedAndNothingHalfCopiedStays) {

@@ -126,12 +126,11 @@ TEST_F(PerUserTest, MigrationAnsweredNoKeepsTheOldFolderAndAsksOnce) {
   EXPECT_EQ(platform.questions.size(), 1u);
 }
 
-TEST_F(PerUserTest, NothingAnywhereFallsBackWithTheMessage) {
+TEST_F(PerUserTest, NothingAnywhereStartsInTheDocumentsFolderWithoutAWord) {
   AnsweringPlatform platform(true);
   const DataLocation loc = ResolveDataLocation(ExecutablePath(), fs, platform);
-  EXPECT_EQ(loc.DataRoot, ProgramFolder());
-  EXPECT_EQ(platform.messages,
-            std::vector<std::string>{"Cannot open file " + ProgramFolder() + "tovik.dat"});
+  EXPECT_EQ(loc.DataRoot, docs);
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST(FirstStartTest, CreatesTheFileAndSettlesItsHeaderFromTheLocale) {
