@@ -21,6 +21,13 @@ TCITEMW CaptionItem(std::wstring& caption) {
   return item;
 }
 
+// Stores the designed size of a strip's tabs and gives it to them.
+void StoreTabSize(HWND tabs, int width, int height) {
+  SetPropW(tabs, kFixedTabsProperty,
+           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(MAKELONG(width, height))));
+  ScaleTabSize(tabs);
+}
+
 }  // namespace
 
 void InsertTab(HWND tabs, int index, std::wstring_view caption) {
@@ -46,9 +53,9 @@ std::wstring TabCaption(HWND tabs, int index) {
 }
 
 void SetFixedTabSize(HWND tabs, int width, int height) {
-  SetPropW(tabs, kFixedTabsProperty,
-           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(MAKELONG(width, height))));
-  ScaleTabSize(tabs);
+  SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) | TCS_FIXEDWIDTH);
+  RemovePropW(tabs, kCaptionTabsProperty);
+  StoreTabSize(tabs, width, height);
 }
 
 // Without fixed widths a tab is as wide as its caption and the padding on
@@ -56,7 +63,7 @@ void SetFixedTabSize(HWND tabs, int width, int height) {
 void SetCaptionTabSize(HWND tabs, int minWidth, int height) {
   SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) & ~TCS_FIXEDWIDTH);
   SetPropW(tabs, kCaptionTabsProperty, reinterpret_cast<HANDLE>(1));
-  SetFixedTabSize(tabs, minWidth, height);
+  StoreTabSize(tabs, minWidth, height);
 }
 
 void ScaleTabSize(HWND tabs) {
@@ -66,6 +73,7 @@ void ScaleTabSize(HWND tabs) {
   const int height = Scaled(HIWORD(designed));
   if (GetPropW(tabs, kCaptionTabsProperty) != nullptr) {
     SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, width);
+    SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(Scaled(kCaptionPadding), Scaled(3)));
   }
   SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
 }
