@@ -14,6 +14,7 @@
 #include "tests/win/organiser_test_support.h"
 #include "ui/dpi_win.h"
 #include "ui/tabs_win.h"
+#include "ui/text_fit_win.h"
 
 namespace tovik {
 namespace {
@@ -27,22 +28,6 @@ std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
   return name;
-}
-
-// The text's size in the window's own font, lines broken only where the
-// text breaks them.
-SIZE TextSize(HWND window, HFONT font, const std::wstring& text, UINT format = 0) {
-  const HDC dc = GetDC(window);
-  const HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-  RECT r{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | format);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-HFONT FontOf(HWND window) {
-  return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
 }
 
 RECT ClientOf(HWND window) {
@@ -99,7 +84,7 @@ void CheckControls(HWND top, FitReport& report) {
         const std::wstring caption = ui::TabCaption(control, tab);
         RECT item;
         TabCtrl_GetItemRect(control, tab, &item);
-        const SIZE need = TextSize(control, FontOf(control), caption, DT_SINGLELINE);
+        const SIZE need = ui::TextExtent(control, caption, DT_SINGLELINE);
         report.Check(control, caption, {need.cx + 2 * kEdgeClearance, need.cy},
                      {item.right - item.left, item.bottom - item.top});
         // The whole tab is on view.
@@ -114,9 +99,9 @@ void CheckControls(HWND top, FitReport& report) {
       const LONG type = style & SS_TYPEMASK;
       if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT) continue;
       const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
-      report.Check(control, text, TextSize(control, FontOf(control), text, prefix), room);
+      report.Check(control, text, ui::TextExtent(control, text, prefix), room);
     } else if (_wcsicmp(kind.c_str(), L"Button") == 0) {
-      const SIZE need = TextSize(control, FontOf(control), text, DT_SINGLELINE);
+      const SIZE need = ui::TextExtent(control, text, DT_SINGLELINE);
       report.Check(control, text, {need.cx + 2 * kEdgeClearance, need.cy}, room);
     }
   }
@@ -126,7 +111,7 @@ void CheckControls(HWND top, FitReport& report) {
 void CheckGridHeadings(ui::StringGrid& grid, FitReport& report) {
   for (int col = 0; col < grid.Columns(); ++col) {
     const std::wstring& text = grid.Cell(col, 0);
-    const SIZE need = TextSize(grid.hwnd(), grid.Font(), text, DT_SINGLELINE);
+    const SIZE need = ui::TextExtent(grid.hwnd(), grid.Font(), text, DT_SINGLELINE);
     report.Check(grid.hwnd(), text, {need.cx + 2 + 1, need.cy},
                  {grid.ColWidth(col), grid.DefaultRowHeight()});
   }
@@ -137,7 +122,7 @@ void CheckGridHeadings(ui::StringGrid& grid, FitReport& report) {
 void CheckDayNames(TkxCalendar& calendar, FitReport& report) {
   for (int col = 0; col < calendar.Columns(); ++col) {
     const std::wstring name = calendar.DayCellText(col, 0);
-    const SIZE need = TextSize(calendar.hwnd(), calendar.Font(), name, DT_SINGLELINE);
+    const SIZE need = ui::TextExtent(calendar.hwnd(), calendar.Font(), name, DT_SINGLELINE);
     report.Check(calendar.hwnd(), name, {need.cx + 2, 0}, {calendar.ColWidth(col), 0});
   }
 }
@@ -154,7 +139,7 @@ RECT PlaceOf(HWND window) {
 int TextRight(HWND label) {
   const RECT r = PlaceOf(label);
   if ((GetWindowLongW(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT) return r.right;
-  return r.left + TextSize(label, FontOf(label), ui::WindowText(label), DT_NOPREFIX).cx;
+  return r.left + ui::TextExtent(label, ui::WindowText(label), DT_NOPREFIX).cx;
 }
 
 class TextFitTest : public OrganiserWindowTest {
