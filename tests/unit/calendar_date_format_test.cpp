@@ -53,21 +53,15 @@ TEST(DayMonthPicture, DropsTheYearAndTheSeparatorBesideIt) {
       {"M/d/yyyy", "M/d"},
       {"dd-MM-yyyy", "dd-MM"},
       {"yyyy-MM-dd", "MM-dd"},
-      {"dd.MM.yyyy", "dd.MM"},
-      {"d/M/yy", "d/M"},
-      {"yyyy/M/d", "M/d"},
       {"d. M. yyyy", "d. M"},
       // A separator after the year goes with it, also one at the end.
       {"yyyy.MM.dd.", "MM.dd."},
       {"MM yyyy dd", "MM dd"},
       // A quoted literal beside the year is a separator like any other.
       {"yyyy'年'M'月'd'日'", "M'月'd'日'"},
-      {"dd'/'MM'/'yyyy", "dd'/'MM"},
-      {"dd-MMM-yyyy", "dd-MMM"},
       // Without a year there is nothing to remove.
       {"dd/MM", "dd/MM"},
       {"yyyy", ""},
-      {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(DayMonthPicture(c.shortDate), c.picture) << c.shortDate;
 }

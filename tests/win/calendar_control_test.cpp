@@ -104,22 +104,14 @@ TEST_F(CalendarTest, LaysOutDayOneInItsWeekdaysColumn) {
   }
 }
 
-// The abbreviated names where the cells have room for them, else the
-// shortest names, cut where even those are too wide.
-TEST_F(CalendarTest, HeaderShowsTheLocalesDayNamesThatFit) {
+// The abbreviated names where the cells have room for them.
+TEST_F(CalendarTest, HeaderShowsTheLocalesAbbreviatedNamesWhereTheyFit) {
   Create(DateValueOf(2024, 1, 10), 1);
   SetWindowPos(calendar->hwnd(), nullptr, 0, 0, 360, 93, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(calendar->DayCellText(0, 0), LocaleText(LOCALE_SABBREVDAYNAME1));  // Monday
   EXPECT_EQ(calendar->DayCellText(6, 0), LocaleText(LOCALE_SABBREVDAYNAME7));  // Sunday
   EXPECT_EQ(calendar->DayCellText(2, 5), L"31");
   EXPECT_EQ(calendar->DayCellText(3, 5), L"");
-  SetWindowPos(calendar->hwnd(), nullptr, 0, 0, 7 * 10 + 6, 93, SWP_NOMOVE | SWP_NOZORDER);
-  for (int col = 0; col < 7; ++col) {
-    const std::wstring name = calendar->DayCellText(col, 0);
-    const std::wstring shortest = LocaleText(LOCALE_SSHORTESTDAYNAME1 + col);
-    EXPECT_FALSE(name.empty());
-    EXPECT_EQ(shortest.rfind(name, 0), 0u) << col;
-  }
 }
 
 TEST_F(CalendarTest, StartOfWeekShiftsColumnsWithoutNotifying) {

@@ -2,12 +2,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "base/wide_text_win.h"
 #include "calendar/date_format_win.h"
-#include "calendar/feasts.h"
 
 namespace tovik {
 namespace {
@@ -44,30 +40,6 @@ TEST(WinDateFormatter, PicturesWithWeekdaysAndLiterals) {
   EXPECT_EQ(formatter.Format({2024, 3, 9}, "yyyy-MM-dd"), "2024-03-09");
   EXPECT_EQ(FormatDate(formatter, {2024, 3, 9}, "\"l'an\" yyyy"), "l'an 2024");
   EXPECT_EQ(FormatDate(formatter, {2024, 3, 9}, "\"Påske dag\" d"), "Påske dag 9");
-}
-
-// The numbers of a text, in their order.
-std::vector<int> Numbers(const std::string& text) {
-  std::vector<int> numbers;
-  for (size_t at = text.find_first_of("0123456789"); at != std::string::npos;
-       at = text.find_first_of("0123456789", at)) {
-    size_t end = 0;
-    numbers.push_back(std::stoi(text.substr(at), &end));
-    at += end;
-  }
-  return numbers;
-}
-
-// Easter 2024 is 31 March: the feast line holds the day and the month in the
-// order the system's short date has them, and no year.
-TEST(WinDateFormatter, FeastDatesAreDayAndMonthInTheSystemsOrder) {
-  WinDateFormatter formatter;
-  const std::string shortDate = formatter.Formats().ShortDate;
-  const bool monthFirst = shortDate.find('M') < shortDate.find('d');
-  const std::vector<int> easter = monthFirst ? std::vector{3, 31} : std::vector{31, 3};
-  const std::string lines = FeastLines(2024, Language::English, formatter);
-  ASSERT_EQ(lines.rfind("Easter ", 0), 0u) << lines;
-  EXPECT_EQ(Numbers(lines.substr(0, lines.find('\n'))), easter) << lines;
 }
 
 }  // namespace

@@ -184,33 +184,28 @@ TEST_F(AppointmentsPageTest, SpinBoxesCutTheDayToTheMonth) {
   }
 }
 
-// A press on a spin button moves the focus to the day's note, also at the
-// spin's limit, where the date stays as it is.
-TEST_F(AppointmentsPageTest, SpinPressesLeaveTheFocusInTheDayNote) {
+// A press on a spin button at its limit leaves the date and moves the focus
+// to the day's note, as a press that changes the date does.
+TEST_F(AppointmentsPageTest, SpinPressesAtTheLimitLeaveTheFocusInTheDayNote) {
   Start();
-  struct Case {
-    CalendarDate from;
+  const struct {
+    CalendarDate date;
     HWND (AppointmentsPage::*spin)() const;
     bool up;
-    CalendarDate shown;
-  } cases[] = {
-      {{2079, 3, 5}, &AppointmentsPage::YearSpin, true, {2079, 3, 5}},
-      {{1901, 3, 5}, &AppointmentsPage::YearSpin, false, {1901, 3, 5}},
-      {{2024, 12, 5}, &AppointmentsPage::MonthSpin, true, {2024, 12, 5}},
-      {{2024, 1, 5}, &AppointmentsPage::MonthSpin, false, {2024, 1, 5}},
-      {{2024, 6, 5}, &AppointmentsPage::MonthSpin, true, {2024, 7, 5}},
-  };
-  for (const Case& c : cases) {
-    Page().GoToDate(c.from);
-    const HWND spin = (Page().*c.spin)();
+  } cases[] = {{{2079, 3, 5}, &AppointmentsPage::YearSpin, true},
+               {{1901, 3, 5}, &AppointmentsPage::YearSpin, false},
+               {{2024, 12, 5}, &AppointmentsPage::MonthSpin, true},
+               {{2024, 1, 5}, &AppointmentsPage::MonthSpin, false}};
+  for (const auto& c : cases) {
+    Page().GoToDate(c.date);
     RECT r;
-    GetClientRect(spin, &r);
+    GetClientRect((Page().*c.spin)(), &r);
     const LPARAM at = MAKELPARAM(r.right / 2, c.up ? r.bottom / 4 : r.bottom * 3 / 4);
-    SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(spin, WM_LBUTTONUP, 0, at);
+    SendMessageW((Page().*c.spin)(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW((Page().*c.spin)(), WM_LBUTTONUP, 0, at);
     Pump();
-    EXPECT_EQ(Shown(), c.shown) << c.from.Year << "-" << c.from.Month;
-    EXPECT_EQ(GetFocus(), Page().DayNote()) << c.from.Year << "-" << c.from.Month;
+    EXPECT_EQ(Shown(), c.date) << c.date.Year << "-" << c.date.Month;
+    EXPECT_EQ(GetFocus(), Page().DayNote()) << c.date.Year << "-" << c.date.Month;
   }
 }
 
