@@ -1,5 +1,8 @@
 #include "calendar/date_format.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace tovik {
 
 namespace {
@@ -17,7 +20,56 @@ void AppendLiteral(std::string& picture, std::string_view text) {
   picture += '\'';
 }
 
+// A picture's date letters (a run of one letter), its quoted literals and
+// the characters between them; separators are what is neither.
+bool IsDateLetter(char c) {
+  return c == 'd' || c == 'M' || c == 'y' || c == 'g';
+}
+
+size_t PartEnd(std::string_view picture, size_t at) {
+  const char c = picture[at];
+  if (c == '\'') {
+    const size_t close = picture.find('\'', at + 1);
+    return close == std::string_view::npos ? picture.size() : close + 1;
+  }
+  size_t end = at + 1;
+  if (IsDateLetter(c)) {
+    while (end < picture.size() && picture[end] == c) ++end;
+  } else {
+    while (end < picture.size() && !IsDateLetter(picture[end]) && picture[end] != '\'') ++end;
+  }
+  return end;
+}
+
 }  // namespace
+
+// The separator goes with the year: the one after it when the year leads,
+// else the one before it, so that no separator is left at either end.
+std::string DayMonthPicture(std::string_view shortDate) {
+  struct Part {
+    size_t begin, end;
+    bool letters;
+  };
+  std::vector<Part> parts;
+  for (size_t at = 0; at < shortDate.size();) {
+    const size_t end = PartEnd(shortDate, at);
+    parts.push_back({at, end, IsDateLetter(shortDate[at])});
+    at = end;
+  }
+  const auto year = std::find_if(parts.begin(), parts.end(),
+                                 [&](const Part& p) { return shortDate[p.begin] == 'y'; });
+  if (year == parts.end()) return std::string(shortDate);
+  auto first = year;
+  auto last = year + 1;
+  if (last != parts.end() && !last->letters) {
+    ++last;
+  } else if (first != parts.begin() && !(first - 1)->letters) {
+    --first;
+  }
+  std::string picture(shortDate.substr(0, first->begin));
+  if (last != parts.end()) picture += shortDate.substr(last->begin);
+  return picture;
+}
 
 // The programs' patterns differ from Windows pictures in three ways: a run of
 // five d's is the short date, six or more the long date, and literals stand in

@@ -19,6 +19,12 @@ struct LocaleDateFormats {
 // date formatter, with literals in single quotes.
 std::string DatePatternToPicture(std::string_view pattern, const LocaleDateFormats& formats);
 
+// The day and the month of a short date picture in the user's order: the
+// picture without its year part and the separator beside it ("M/d/yyyy"
+// gives "M/d", "yyyy-MM-dd" gives "MM-dd"). A picture without a year stays
+// as it is.
+std::string DayMonthPicture(std::string_view shortDate);
+
 // The platform's date formatter (GetDateFormatW on Windows). Texts are UTF-8.
 class DateFormatter {
  public:

@@ -39,18 +39,6 @@ std::span<const Feast> FeastsOf(Language language) {
   }
 }
 
-// The first count characters of UTF-8 text (a character is a lead byte and
-// its continuation bytes).
-std::string_view FirstCharacters(std::string_view text, size_t count) {
-  size_t end = 0;
-  while (end < text.size() && count > 0) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    --count;
-  }
-  return text.substr(0, end);
-}
-
 struct EasterMonthDay {
   int month;
   int day;
@@ -88,13 +76,12 @@ int32_t EasterDayNumber(int year) {
 
 std::string FeastLines(int year, Language language, DateFormatter& formatter) {
   const int32_t easter = EasterDayNumber(year);
+  const std::string picture = DayMonthPicture(formatter.Formats().ShortDate);
   std::string lines;
   for (const Feast& feast : FeastsOf(language)) {
     if (!lines.empty()) lines += "\n\r";
-    const std::string date =
-        FormatDate(formatter, DateFromDayNumber(easter + feast.daysAfterEaster), "ddddd");
     lines += feast.name;
-    lines += FirstCharacters(date, 5);
+    lines += formatter.Format(DateFromDayNumber(easter + feast.daysAfterEaster), picture);
   }
   return lines;
 }

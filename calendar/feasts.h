@@ -17,9 +17,9 @@ CalendarDate EasterSunday(int year);
 int32_t EasterDayNumber(int year);
 
 // The lines of the movable feasts of a year in an interface language
-// (LanguageId), each a name and the first five characters of the date in the
-// locale's short date format, joined by LF CR. Empty for languages without
-// feast names.
+// (LanguageId), each a name and the day and month in the order of the
+// locale's short date, joined by LF CR. Empty for languages without feast
+// names.
 std::string FeastLines(int year, Language language, DateFormatter& formatter);
 
 }  // namespace tovik

@@ -16,12 +16,18 @@ double Today() {
   return DayNumberFromDate(LocalToday());
 }
 
-// LOCALE_SABBREVDAYNAME1 is Monday; weekday 0 is Sunday.
-std::wstring AbbreviatedDayName(int weekday) {
-  wchar_t name[64];
-  const LCTYPE type = LOCALE_SABBREVDAYNAME1 + (weekday + 6) % 7;
-  const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, name, 64);
-  return length > 0 ? std::wstring(name, length - 1) : std::wstring();
+// The names of the weekdays from the first of their locale items, which is
+// Monday's; index 0 of the result is Sunday.
+DayNames LocaleDayNames(LCTYPE mondayItem) {
+  DayNames names;
+  for (int weekday = 0; weekday < 7; ++weekday) {
+    wchar_t name[64];
+    const LCTYPE type = mondayItem + static_cast<LCTYPE>((weekday + 6) % 7);
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, name, 64);
+    if (length > 0)
+      names[static_cast<size_t>(weekday)].assign(name, static_cast<size_t>(length - 1));
+  }
+  return names;
 }
 
 }  // namespace
@@ -43,6 +49,7 @@ TkxCalendar::TkxCalendar(const CreateArgs& args)
               .bounds = args.bounds,
               .id = args.id});
   SetFont(font_);
+  ChooseDayNames();
   SetColor(ui::ResolveColor(args.color));
   LayOutMonth();
 }
@@ -57,6 +64,7 @@ LRESULT TkxCalendar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ui::GdiObject<HFONT> font = ui::MakeFont(fontArgs_);
     SetFont(font);
     font_ = std::move(font);  // the old one goes when nothing draws with it
+    ChooseDayNames();
     return 0;
   }
   return Grid::HandleMessage(message, wParam, lParam);
@@ -115,7 +123,7 @@ void TkxCalendar::NotifyChange() {
 }
 
 std::wstring TkxCalendar::DayCellText(int col, int row) const {
-  if (row == 0) return AbbreviatedDayName(WeekdayOfColumn(col, startOfWeek_));
+  if (row == 0) return dayNames_[static_cast<size_t>(WeekdayOfColumn(col, startOfWeek_))];
   const CalendarDate date = Date();
   const int n = DayOfCell({col, row}, monthOffset_);
   if (n < 1 || n > DaysInMonth(date.Year, date.Month)) return {};
@@ -149,6 +157,25 @@ void TkxCalendar::Click() {
 void TkxCalendar::OnSize(int width, int height) {
   const int lines = 6 * GridLineWidth();
   SetDefaultCellSize((width - lines) / 7, (height - lines) / 7);
+  ChooseDayNames();
+}
+
+// The locale's abbreviated names unless one of them would run into its
+// neighbour: each name keeps a pixel of its cell free on either side.
+void TkxCalendar::ChooseDayNames() {
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font_.get());
+  const auto width = [dc](std::wstring_view name) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, name.data(), static_cast<int>(name.size()), &size);
+    return static_cast<int>(size.cx);
+  };
+  dayNames_ =
+      HeaderDayNames(LocaleDayNames(LOCALE_SABBREVDAYNAME1),
+                     LocaleDayNames(LOCALE_SSHORTESTDAYNAME1), DefaultColWidth() - 2, width);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 }  // namespace tovik

@@ -80,6 +80,7 @@ class TkxCalendar : public ui::Grid {
   void SetDateElement(DateElement element, int value);
   void LayOutMonth();
   void NotifyChange();
+  void ChooseDayNames();
 
   double dateValue_ = 0;
   int monthOffset_ = 1;
@@ -88,6 +89,7 @@ class TkxCalendar : public ui::Grid {
   bool updating_ = false;
   bool useCurrentDate_ = true;
   uint32_t eventDates_ = 0;
+  DayNames dayNames_;  // of the header, by weekday from Sunday
   ui::FontArgs fontArgs_;
   ui::GdiObject<HFONT> font_;
 };

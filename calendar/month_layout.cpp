@@ -1,5 +1,7 @@
 #include "calendar/month_layout.h"
 
+#include <algorithm>
+
 namespace tovik {
 
 int MonthOffsetOf(int year, int month, int startOfWeek) {
@@ -20,6 +22,20 @@ GridCell CellOfDay(int day, int monthOffset) {
 
 int WeekdayOfColumn(int column, int startOfWeek) {
   return (startOfWeek + column) % 7;
+}
+
+// One form for the whole row, so that the names read alike.
+DayNames HeaderDayNames(const DayNames& abbreviated, const DayNames& shortest, int room,
+                        const std::function<int(std::wstring_view)>& width) {
+  const auto fits = [&](std::wstring_view name) { return width(name) <= room; };
+  if (std::all_of(abbreviated.begin(), abbreviated.end(), fits)) return abbreviated;
+  DayNames names;
+  for (size_t day = 0; day < names.size(); ++day) {
+    std::wstring name = shortest[day].empty() ? abbreviated[day] : shortest[day];
+    while (name.size() > 1 && !fits(name)) name.pop_back();
+    names[day] = std::move(name);
+  }
+  return names;
 }
 
 std::optional<CalendarDate> WithDateElement(const CalendarDate& date, DateElement element,

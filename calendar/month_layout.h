@@ -1,6 +1,10 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "base/day_number.h"
 
@@ -29,6 +33,14 @@ GridCell CellOfDay(int day, int monthOffset);
 
 // Weekday (0 = Sunday) named in a column of the header row.
 int WeekdayOfColumn(int column, int startOfWeek);
+
+// The header's names of the seven weekdays (index 0 = Sunday): the
+// abbreviated names when every one of them is at most `room` wide, else the
+// shortest names (or the abbreviated ones where a shortest is missing), each
+// cut to the leading characters that fit, but never to nothing.
+using DayNames = std::array<std::wstring, 7>;
+DayNames HeaderDayNames(const DayNames& abbreviated, const DayNames& shortest, int room,
+                        const std::function<int(std::wstring_view)>& width);
 
 // The date after setting one element of it (1 year, 2 month, 3 day) to a
 // value, or nothing when the value is ignored: below 1, above 12 for a

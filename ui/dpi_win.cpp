@@ -17,14 +17,6 @@ int Rescale(int pixels, int oldDpi, int newDpi) {
   return MulDiv(MulDiv(pixels, kDesignDpi, oldDpi), newDpi, kDesignDpi);
 }
 
-void RescaleTabs(HWND tabs, int oldDpi, int newDpi) {
-  RECT item;
-  if (!SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item))) return;
-  SendMessageW(tabs, TCM_SETITEMSIZE, 0,
-               MAKELPARAM(Rescale(item.right - item.left, oldDpi, newDpi),
-                          Rescale(item.bottom - item.top, oldDpi, newDpi)));
-}
-
 void RescaleChild(HWND child, int oldDpi, int newDpi, std::span<const FontSwap> fonts) {
   RECT place;
   GetWindowRect(child, &place);
@@ -41,7 +33,7 @@ void RescaleChild(HWND child, int oldDpi, int newDpi, std::span<const FontSwap> 
       break;
     }
   }
-  if (HasFixedTabSize(child)) RescaleTabs(child, oldDpi, newDpi);
+  if (HasFixedTabSize(child)) ScaleTabSize(child);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ class Grid : public Window {
 
   int Columns() const { return shape_.Columns; }
   int Rows() const { return shape_.Rows; }
+  int FixedRows() const { return shape_.FixedRows; }
   int Col() const { return col_; }
   int Row() const { return row_; }
   int GridLineWidth() const { return shape_.GridLineWidth; }

@@ -5,12 +5,14 @@
 #include <algorithm>
 
 #include "ui/dpi_win.h"
+#include "ui/text_fit_win.h"
 #include "ui/window_win.h"
 
 namespace tovik::ui {
 namespace {
 constexpr UINT_PTR kEditorSubclass = 0x5EED;
 constexpr int kEditorId = 1;
+constexpr int kCellInset = 2;  // between a cell's left and its text
 }  // namespace
 
 StringGrid::StringGrid(const CreateArgs& args)
@@ -35,12 +37,37 @@ StringGrid::StringGrid(const CreateArgs& args)
   SetWindowSubclass(editor_, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
+// The designed widths at the layout DPI. A column too narrow for a heading
+// grows to hold it, and the last column gives up what the others took, as
+// far as its own headings let it.
 void StringGrid::ScaleCells() {
   std::vector<int> widths;
-  for (const int width : designedColWidths_) widths.push_back(Scaled(width));
+  int taken = 0;
+  for (size_t col = 0; col < designedColWidths_.size(); ++col) {
+    const int designed = Scaled(designedColWidths_[col]);
+    widths.push_back(std::max(designed, HeadingWidth(static_cast<int>(col))));
+    if (col + 1 < designedColWidths_.size()) taken += widths.back() - designed;
+  }
+  if (!widths.empty()) {
+    widths.back() =
+        std::max(widths.back() - taken, HeadingWidth(static_cast<int>(widths.size()) - 1));
+  }
   SetColWidths(std::move(widths));
   SetDefaultCellSize(DefaultColWidth(), Scaled(designedRowHeight_));
   if (editor_ != nullptr && GetFocus() == editor_) PositionEditor();
+}
+
+// A heading is drawn kCellInset in from the cell's left and keeps as much
+// free before the next cell.
+int StringGrid::HeadingWidth(int col) const {
+  int width = 0;
+  for (int row = 0; row < FixedRows(); ++row) {
+    const std::wstring& text = Cell(col, row);
+    if (text.empty()) continue;
+    const SIZE size = TextExtent(hwnd(), Font(), text, DT_SINGLELINE | DT_NOPREFIX);
+    width = std::max(width, static_cast<int>(size.cx) + 2 * kCellInset);
+  }
+  return width;
 }
 
 const std::wstring& StringGrid::Cell(int col, int row) const {
@@ -51,6 +78,11 @@ void StringGrid::SetCell(int col, int row, std::wstring text) {
   std::wstring& cell = cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
   if (cell == text) return;
   cell = std::move(text);
+  if (row < FixedRows()) {
+    ScaleCells();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    return;
+  }
   if (col == editCol_ && row == editRow_ && editor_ != nullptr) {
     PlaceEditor();
   } else if (row < Rows()) {
@@ -72,7 +104,7 @@ void StringGrid::RevertEditor() {
 void StringGrid::DrawCell(HDC dc, int col, int row, const RECT& rect) {
   const std::wstring& text = Cell(col, row);
   RECT inner = rect;
-  inner.left += 2;
+  inner.left += kCellInset;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }

@@ -59,8 +59,11 @@ class StringGrid : public Grid {
   void PlaceEditor();
   void PositionEditor();
   void EditorChanged();
-  // The designed column widths and row height at the layout DPI.
+  // The designed column widths and row height at the layout DPI, widened
+  // where a heading needs it.
   void ScaleCells();
+  // The width a column needs for its headings (the fixed rows' texts).
+  int HeadingWidth(int col) const;
 
   std::vector<int> designedColWidths_;
   int designedRowHeight_;

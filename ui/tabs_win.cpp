@@ -9,14 +9,23 @@
 namespace tovik::ui {
 namespace {
 
-// Marks the strips whose tabs follow the scale.
+// The designed tab size of the strips whose tabs follow the scale, and the
+// mark of those whose tabs grow to their captions.
 constexpr wchar_t kFixedTabsProperty[] = L"TovikFixedTabs";
+constexpr wchar_t kCaptionTabsProperty[] = L"TovikCaptionTabs";
 
 TCITEMW CaptionItem(std::wstring& caption) {
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = caption.data();
   return item;
+}
+
+// Stores the designed size of a strip's tabs and gives it to them.
+void StoreTabSize(HWND tabs, int width, int height) {
+  SetPropW(tabs, kFixedTabsProperty,
+           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(MAKELONG(width, height))));
+  ScaleTabSize(tabs);
 }
 
 }  // namespace
@@ -44,8 +53,29 @@ std::wstring TabCaption(HWND tabs, int index) {
 }
 
 void SetFixedTabSize(HWND tabs, int width, int height) {
-  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(Scaled(width), Scaled(height)));
-  SetPropW(tabs, kFixedTabsProperty, reinterpret_cast<HANDLE>(1));
+  SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) | TCS_FIXEDWIDTH);
+  RemovePropW(tabs, kCaptionTabsProperty);
+  StoreTabSize(tabs, width, height);
+}
+
+// Without fixed widths a tab is as wide as its caption and the padding on
+// either side, and never narrower than the minimum.
+void SetCaptionTabSize(HWND tabs, int minWidth, int height) {
+  SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) & ~TCS_FIXEDWIDTH);
+  SetPropW(tabs, kCaptionTabsProperty, reinterpret_cast<HANDLE>(1));
+  StoreTabSize(tabs, minWidth, height);
+}
+
+void ScaleTabSize(HWND tabs) {
+  const auto designed =
+      static_cast<DWORD>(reinterpret_cast<INT_PTR>(GetPropW(tabs, kFixedTabsProperty)));
+  const int width = Scaled(LOWORD(designed));
+  const int height = Scaled(HIWORD(designed));
+  if (GetPropW(tabs, kCaptionTabsProperty) != nullptr) {
+    SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, width);
+    SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(Scaled(kCaptionPadding), Scaled(3)));
+  }
+  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
 }
 
 bool HasFixedTabSize(HWND window) {

@@ -1,9 +1,11 @@
 #include "organiser/frame/MinAbout_win.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
+#include "ui/text_fit_win.h"
 #include "ui/unhandled_error_win.h"
 #include "ui/window_win.h"
 
@@ -90,10 +92,17 @@ void TFormAbout::LayOut() {
   Place(visitUs_, 8, 74, panelWidth - 16, 16);
   Place(labelUrl_, 8, 92, panelWidth - 16, 18);
   Place(pnlPaths_->hwnd(), 6, 142, panelWidth, 60);
-  Place(dataPathRootLabel_, 8, 9, 90, 16);
-  Place(dataPathRoot_, 100, 6, panelWidth - 108, 21);
-  Place(dataFileLabel_, 8, 35, 90, 16);
-  Place(dataFile_, 100, 32, panelWidth - 108, 21);
+  // The path boxes begin after the wider caption, a little apart from it,
+  // and never further left than designed.
+  int captions = 0;
+  for (const HWND label : {dataPathRootLabel_, dataFileLabel_}) {
+    captions = std::max(captions, ui::Designed(ui::TextExtent(label, ui::WindowText(label)).cx));
+  }
+  const int boxLeft = std::max(100, 8 + captions + 6);
+  Place(dataPathRootLabel_, 8, 9, boxLeft - 10, 16);
+  Place(dataPathRoot_, boxLeft, 6, panelWidth - boxLeft - 8, 21);
+  Place(dataFileLabel_, 8, 35, boxLeft - 10, 16);
+  Place(dataFile_, boxLeft, 32, panelWidth - boxLeft - 8, 21);
   Place(okButton_, (width - 80) / 2, 212, 80, 25);
 }
 

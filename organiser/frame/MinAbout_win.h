@@ -44,6 +44,8 @@ class TFormAbout : public ui::Window {
   // The control that a language row names, or null; the box's own caption
   // is the window's.
   HWND ControlOf(Target target) const;
+  // The captions' texts have changed: the boxes beside them make room.
+  void FitTexts() { LayOut(); }
   HWND DataRootBox() const { return dataPathRoot_; }
   HWND DataFileBox() const { return dataFile_; }
   HWND OkButton() const { return okButton_; }

@@ -44,6 +44,7 @@ void WindowLanguage::Apply(const FileHeader& settings) {
   ApplyColors(settings);
   s_.pages.Appointments().ShowDate();
   for (const LanguageRow& row : ShownLanguageRows(settings.LanguageId)) SetRowText(row);
+  if (s_.about) s_.about->FitTexts();
   DrawMenuBar(s_.window);
   CopyDialCaption();
   ApplyHelpContexts(settings);
@@ -64,6 +65,7 @@ void WindowLanguage::ApplyToPage(OrganiserPage& page, TargetOwner owner,
 void WindowLanguage::ApplyToAbout(TFormAbout& about, const FileHeader& settings) {
   about.SetColors(settings.BackgroundColor, settings.FontColor);
   SetRowTexts(settings, TargetOwner::About);
+  about.FitTexts();
 }
 
 void WindowLanguage::SetRowTexts(const FileHeader& settings, TargetOwner owner) {

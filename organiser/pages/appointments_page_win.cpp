@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 
 #include "base/system_win.h"
@@ -12,7 +13,9 @@
 #include "calendar/feasts.h"
 #include "calendar/week_number.h"
 #include "store/organiser_store.h"
+#include "ui/dpi_win.h"
 #include "ui/edit_keys_win.h"
+#include "ui/text_fit_win.h"
 
 namespace tovik {
 namespace {
@@ -23,6 +26,9 @@ constexpr DWORD kSpin = WS_TABSTOP | UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ARR
 constexpr DWORD kReadOnlyBox = WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL;
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2079;
+constexpr RECT kFeastBounds = ui::Bounds(8, 106, 117, 55);
+// How near the page's left edge a label may grow.
+constexpr int kPageEdge = 2;
 
 }  // namespace
 
@@ -58,12 +64,13 @@ std::span<const PageControl<AppointmentsPage>> AppointmentsPage::Design() {
       {&P::lblUsedAppDay_,
        {kLblUsedAppDay, Label, L"", SS_CENTER | SS_NOPREFIX, Bounds(154, 18, 176, 13),
         FontKind::Bold}},
-      // The year and month captions end beside their boxes in every language.
-      {&P::lblYear_, {kLblYear, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(37, 53, 60, 13)}},
-      {&P::lblMonth_, {kLblMonth, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(49, 74, 60, 13)}},
-      {&P::lblWeek_, {kLblWeek, Label, L"", kLabel, Bounds(67, 92, 42, 18)}},
+      // The year, month and week captions end a little before their boxes in
+      // every language.
+      {&P::lblYear_, {kLblYear, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(35, 53, 60, 13)}},
+      {&P::lblMonth_, {kLblMonth, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(47, 74, 60, 13)}},
+      {&P::lblWeek_, {kLblWeek, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(48, 92, 60, 18)}},
       {&P::UgeNr_, {kUgeNr, Label, L"", kLabel, Bounds(112, 92, 19, 16)}},
-      {&P::lblHoly_, {kLblHoly, Label, L"", SS_RIGHT | SS_NOPREFIX, Bounds(8, 106, 117, 55)}},
+      {&P::lblHoly_, {kLblHoly, Label, L"", SS_RIGHT | SS_NOPREFIX, kFeastBounds}},
       {&P::lblAppointmentsDiary_,
        {kLblAppointmentsDiary, Label, L"", kLabel, Bounds(8, 160, 180, 18), FontKind::Heading}},
   };
@@ -155,7 +162,26 @@ void AppointmentsPage::ShowFeasts() {
   const std::string lines =
       FeastLines(cdrCalender_->Year(), store.Header.LanguageId, Host().Dates());
   SetWindowTextW(lblHoly_, Utf8ToWide(lines).c_str());
+  FitFeastLabel();
   UpdateDayMarks(*cdrCalender_, store);
+}
+
+// The feasts never wrap: a label too narrow for its longest line grows to
+// the left, as far as the page's edge, and down when its lines need it.
+void AppointmentsPage::FitFeastLabel() {
+  const RECT designed = ui::Scaled(kFeastBounds);
+  const SIZE text = ui::TextExtent(lblHoly_, ui::WindowText(lblHoly_));
+  const LONG left =
+      std::clamp<LONG>(designed.right - text.cx, ui::Scaled(kPageEdge), designed.left);
+  const LONG height = std::max<LONG>(designed.bottom - designed.top, text.cy);
+  SetWindowPos(lblHoly_, nullptr, left, designed.top, designed.right - left, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(lblHoly_, nullptr, TRUE);
+}
+
+// The label's lines take another width in the fonts of another scale.
+void AppointmentsPage::OnScaleChanged() {
+  FitFeastLabel();
 }
 
 // The handler leaves itself out of the notifications that its own work
@@ -324,8 +350,22 @@ bool AppointmentsPage::OnControlCommand(HWND, int id, int code) {
   }
 }
 
-bool AppointmentsPage::OnControlNotify(const NMHDR&, LRESULT*) {
-  return false;
+// A spin button gives its box the focus when pressed. A press that moves
+// the value ends in the day's note through the box's change handler; one at
+// the limit changes nothing, so it sends the focus on to the note itself.
+bool AppointmentsPage::OnControlNotify(const NMHDR& header, LRESULT* result) {
+  if (header.code != UDN_DELTAPOS ||
+      (header.hwndFrom != udSelectYear_ && header.hwndFrom != udSelectMonth_)) {
+    return false;
+  }
+  const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
+  int low = 0, high = 0;
+  SendMessageW(header.hwndFrom, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+               reinterpret_cast<LPARAM>(&high));
+  const int wanted = change.iPos + change.iDelta;
+  if (spinsReady_ && (wanted < low || wanted > high)) SetFocus(memAppDiary_);
+  *result = 0;
+  return true;
 }
 
 }  // namespace tovik

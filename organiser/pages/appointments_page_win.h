@@ -64,6 +64,7 @@ class AppointmentsPage : public OrganiserPage {
   HWND MonthSpin() const { return udSelectMonth_; }
   HWND ShownDateLabel() const { return lblShownDate_; }
   HWND FeastLabel() const { return lblHoly_; }
+  HWND WeekNumberLabel() const { return UgeNr_; }
   // The date the calendar shows.
   CalendarDate ShownDate() const;
   // The day the page shows, with the slot of its text.
@@ -83,6 +84,7 @@ class AppointmentsPage : public OrganiserPage {
 
   bool OnControlCommand(HWND control, int id, int code) override;
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
+  void OnScaleChanged() override;
 
  private:
   // The handlers of the page's controls.
@@ -96,6 +98,7 @@ class AppointmentsPage : public OrganiserPage {
   // Writes a spin button's position when it differs; the spin button then
   // rewrites its box, whose change handler runs.
   static void SetSpin(HWND spin, int value);
+  void FitFeastLabel();
   static int SpinPosition(HWND spin);
 
   HWND memAppDiary_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 
 #include "base/wide_text_win.h"
@@ -47,11 +48,10 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
       .name = "pnlTasksInner", .parent = Panel().hwnd(), .bounds = ui::Scaled(kInnerBounds)});
   const int width = kInnerBounds.right - kInnerBounds.left;
   const int height = kInnerBounds.bottom - kInnerBounds.top;
-  tbcTask_ = pnlTasksInner_->AddControl(
-      WC_TABCONTROLW, L"",
-      WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_MULTILINE,
-      ui::Bounds(0, 0, width, kTabStripHeight), kTbcTask);
-  ui::SetFixedTabSize(tbcTask_, kTabWidth, kTabHeight);
+  tbcTask_ = pnlTasksInner_->AddControl(WC_TABCONTROLW, L"",
+                                        WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE,
+                                        ui::Bounds(0, 0, width, kTabStripHeight), kTbcTask);
+  ui::SetCaptionTabSize(tbcTask_, kTabWidth, kTabHeight);
   for (int page = 0; page < static_cast<int>(kNotePages); ++page)
     ui::InsertTab(tbcTask_, page, L"-");
   memTodoNotes_ = pnlTasksInner_->AddControl(
@@ -119,6 +119,29 @@ void NotesPage::SearchNotes() {
 
 void NotesPage::SetTabTitle(int page, const std::wstring& title) {
   ui::SetTabCaption(tbcTask_, page, title);
+  FitTabStrip();
+}
+
+// A title wider than its tab widens the tab, and more rows of tabs push the
+// note box down: the strip is as high as designed or as its rows need.
+void NotesPage::FitTabStrip() {
+  RECT inner;
+  GetClientRect(pnlTasksInner_->hwnd(), &inner);
+  LONG rows = 0;
+  for (int tab = 0; tab < static_cast<int>(kNotePages); ++tab) {
+    RECT item;
+    if (SendMessageW(tbcTask_, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&item))) {
+      rows = std::max(rows, item.bottom);
+    }
+  }
+  const LONG strip = std::max<LONG>(ui::Scaled(kTabStripHeight), rows + ui::Scaled(2));
+  SetWindowPos(tbcTask_, nullptr, 0, 0, inner.right, strip, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(memTodoNotes_, nullptr, 0, strip, inner.right, inner.bottom - strip,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void NotesPage::OnScaleChanged() {
+  FitTabStrip();
 }
 
 std::wstring NotesPage::TabTitle(int page) const {

@@ -45,10 +45,12 @@ class NotesPage : public OrganiserPage {
 
   bool OnControlCommand(HWND control, int id, int code) override;
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
+  void OnScaleChanged() override;
 
  private:
   static std::span<const PageControl<NotesPage>> Design();
   void SetTabTitle(int page, const std::wstring& title);
+  void FitTabStrip();
   void ShowNotePage();    // tbcTaskChange
   void StoreNotesMemo();  // memTodoNotesExit
   void SearchNotes();     // Image2Click, SrchNotKeyPress

@@ -43,6 +43,29 @@ TEST(DatePatternToPicture, ExpandsLocaleFormatsAndQuotesLiterals) {
   }
 }
 
+// The year and the separator beside it go; day and month keep their order,
+// separators and literals.
+TEST(DayMonthPicture, DropsTheYearAndTheSeparatorBesideIt) {
+  const struct {
+    const char* shortDate;
+    const char* picture;
+  } cases[] = {
+      {"M/d/yyyy", "M/d"},
+      {"dd-MM-yyyy", "dd-MM"},
+      {"yyyy-MM-dd", "MM-dd"},
+      {"d. M. yyyy", "d. M"},
+      // A separator after the year goes with it, also one at the end.
+      {"yyyy.MM.dd.", "MM.dd."},
+      {"MM yyyy dd", "MM dd"},
+      // A quoted literal beside the year is a separator like any other.
+      {"yyyy'年'M'月'd'日'", "M'月'd'日'"},
+      // Without a year there is nothing to remove.
+      {"dd/MM", "dd/MM"},
+      {"yyyy", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DayMonthPicture(c.shortDate), c.picture) << c.shortDate;
+}
+
 class RecordingFormatter : public DateFormatter {
  public:
   LocaleDateFormats Formats() override { return formats; }

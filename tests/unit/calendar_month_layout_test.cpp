@@ -95,5 +95,20 @@ TEST(IsDayMarked, ReadsBitDayMinusOne) {
   EXPECT_FALSE(IsDayMarked(0xFFFFFFFFu, 0));
 }
 
+// Names measured at 6 pixels a character: one form for the whole row, the
+// abbreviated names while all of them fit, else the shortest ones, cut
+// where they must be.
+TEST(MonthLayout, HeaderDayNamesFitTheirCells) {
+  const auto width = [](std::wstring_view name) { return static_cast<int>(name.size()) * 6; };
+  const DayNames danish{L"s\u00f8n.", L"man.", L"tirs.", L"ons.", L"tors.", L"fre.", L"l\u00f8r."};
+  const DayNames shortest{L"s\u00f8", L"ma", L"ti", L"on", L"to", L"fr", L"l\u00f8"};
+  const DayNames cut{L"s\u00f8n", L"man", L"tir", L"ons", L"tor", L"fre", L"l\u00f8r"};
+  const DayNames single{L"s", L"m", L"t", L"o", L"t", L"f", L"l"};
+  EXPECT_EQ(HeaderDayNames(danish, shortest, 30, width), danish);
+  EXPECT_EQ(HeaderDayNames(danish, shortest, 29, width), shortest);
+  EXPECT_EQ(HeaderDayNames(danish, DayNames{}, 20, width), cut);
+  EXPECT_EQ(HeaderDayNames(danish, shortest, 3, width), single);
+}
+
 }  // namespace
 }  // namespace tovik

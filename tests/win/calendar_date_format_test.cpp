@@ -4,7 +4,6 @@
 
 #include "base/wide_text_win.h"
 #include "calendar/date_format_win.h"
-#include "calendar/feasts.h"
 
 namespace tovik {
 namespace {
@@ -41,14 +40,6 @@ TEST(WinDateFormatter, PicturesWithWeekdaysAndLiterals) {
   EXPECT_EQ(formatter.Format({2024, 3, 9}, "yyyy-MM-dd"), "2024-03-09");
   EXPECT_EQ(FormatDate(formatter, {2024, 3, 9}, "\"l'an\" yyyy"), "l'an 2024");
   EXPECT_EQ(FormatDate(formatter, {2024, 3, 9}, "\"Påske dag\" d"), "Påske dag 9");
-}
-
-TEST(WinDateFormatter, FeastDatesAreTheShortDateCutToFiveCharacters) {
-  WinDateFormatter formatter;
-  const std::wstring easter = SystemDate({2024, 3, 31}, DATE_SHORTDATE).substr(0, 5);
-  const std::wstring whit = SystemDate({2024, 5, 19}, DATE_SHORTDATE).substr(0, 5);
-  EXPECT_EQ(FeastLines(2024, Language::English, formatter),
-            "Easter " + WideToUtf8(easter) + "\n\rWhit Sunday " + WideToUtf8(whit));
 }
 
 }  // namespace

@@ -184,6 +184,31 @@ TEST_F(AppointmentsPageTest, SpinBoxesCutTheDayToTheMonth) {
   }
 }
 
+// A press on a spin button at its limit leaves the date and moves the focus
+// to the day's note, as a press that changes the date does.
+TEST_F(AppointmentsPageTest, SpinPressesAtTheLimitLeaveTheFocusInTheDayNote) {
+  Start();
+  const struct {
+    CalendarDate date;
+    HWND (AppointmentsPage::*spin)() const;
+    bool up;
+  } cases[] = {{{2079, 3, 5}, &AppointmentsPage::YearSpin, true},
+               {{1901, 3, 5}, &AppointmentsPage::YearSpin, false},
+               {{2024, 12, 5}, &AppointmentsPage::MonthSpin, true},
+               {{2024, 1, 5}, &AppointmentsPage::MonthSpin, false}};
+  for (const auto& c : cases) {
+    Page().GoToDate(c.date);
+    RECT r;
+    GetClientRect((Page().*c.spin)(), &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, c.up ? r.bottom / 4 : r.bottom * 3 / 4);
+    SendMessageW((Page().*c.spin)(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW((Page().*c.spin)(), WM_LBUTTONUP, 0, at);
+    Pump();
+    EXPECT_EQ(Shown(), c.date) << c.date.Year << "-" << c.date.Month;
+    EXPECT_EQ(GetFocus(), Page().DayNote()) << c.date.Year << "-" << c.date.Month;
+  }
+}
+
 // A telephony service with one line that records what dialling asks of it.
 struct Calls {
   DWORD device = 0, privileges = 0;
