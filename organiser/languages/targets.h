@@ -95,7 +95,9 @@ enum class TargetOwner {
   X(MsgTextTooLong, Texts) \
   X(MsgExportFailed, Texts) \
   X(MsgICalendarExportFailed, Texts) \
-  X(MsgChangedOnDisk, Texts)
+  X(MsgChangedOnDisk, Texts) \
+  X(MsgCharacterNotStored, Texts) \
+  X(MsgCharactersLeftOut, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,

@@ -49,6 +49,7 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
   };
   Focus().SetExitHandler(sgEvents_->hwnd(), "sgEvents", [this] { sgEventsExit(); });
   Focus().Include(sgEvents_->Editor());
+  KeepStorable(sgEvents_->Editor());
   ui::OnEnterKey(edtEventsSearch_, "edtEventsSearch", [this] { SearchEvents(); });
 }
 

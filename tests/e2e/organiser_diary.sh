@@ -38,18 +38,6 @@ number = lambda d: (d - datetime.date(1899, 12, 30)).days
 print(f"{number(today)} Dentist at ten|{number(later)} Next month")
 PY
 )
-stored=$(python3 - "$E2E_PROGRAM/Tovik.dat" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-count, = struct.unpack_from("<H", data, 22)
-at, records = 24, []
-for _ in range(count):
-    day, length = struct.unpack_from("<Hi", data, at)
-    text = data[at + 6:at + 6 + length].rstrip(b"\0").decode("cp1252")
-    records.append(f"{day} {text}")
-    at += 6 + length
-print("|".join(records))
-PY
-)
+stored=$(python3 "$here/tovik_dat.py" "$E2E_PROGRAM/Tovik.dat" notes)
 e2e_expect "the notes in Tovik.dat" "$expected" "$stored"
 e2e_done
