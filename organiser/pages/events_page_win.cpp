@@ -38,7 +38,8 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
       .colWidths = {28, 26, 215},
       .rowHeight = 16,
       .font = Font(FontKind::Normal),
-      .editing = true});
+      .editing = true,
+      .tabs = true});
   CreateControls(*this, Design());
   Image3_ = CreateSearchPicture(ui::Bounds(6, 281, 19, 19), kImage3);
   // The search box keeps its help context in every language.
