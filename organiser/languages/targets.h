@@ -97,7 +97,8 @@ enum class TargetOwner {
   X(MsgICalendarExportFailed, Texts) \
   X(MsgChangedOnDisk, Texts) \
   X(MsgCharacterNotStored, Texts) \
-  X(MsgCharactersLeftOut, Texts)
+  X(MsgCharactersLeftOut, Texts) \
+  X(MsgInvalidInput, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,
