@@ -15,19 +15,9 @@ eval "$(xdotool getwindowgeometry --shell "$(e2e_wait_window '^Tovik$')")"
 top=$((Y + HEIGHT - 413))
 xdotool mousemove "$((X + 170))" "$((top + 43))" click 1
 xdotool mousemove "$((X + 25))" "$((top + 106))" click 1
-xdotool type --delay 40 "05"
-xdotool key --delay 50 Tab
-xdotool type --delay 40 "17"
-xdotool key --delay 50 Tab
-xdotool type --delay 40 "Constitution Day"
-xdotool key --delay 50 Tab
-xdotool type --delay 40 "1"
-xdotool key --delay 50 Tab
-xdotool type --delay 40 "2"
-xdotool key --delay 50 Tab
-xdotool type --delay 40 "Dentist"
-xdotool key --delay 50 shift+Tab shift+Tab
-xdotool type --delay 40 "12"
+for keys in 05 Tab 17 Tab "Constitution Day" Tab 1 Tab 2 Tab Dentist shift+Tab shift+Tab 12; do
+  case $keys in *Tab) xdotool key --delay 50 "$keys" ;; *) xdotool type --delay 40 "$keys" ;; esac
+done
 # Down to the last row, over to its text, and on: the grid is left.
 xdotool key --delay 20 --repeat 25 Next
 xdotool key --delay 50 Right Right Tab

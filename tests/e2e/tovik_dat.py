@@ -1,24 +1,19 @@
 #!/usr/bin/env python3
-"""Prints what a Tovik.dat holds, for the end-to-end checks, joined by "|":
-its day notes as "DAYNUMBER TEXT" or its events as "MONTH/DAY TEXT", in file
-order, the texts read in code page 1252.
-
-Usage: tovik_dat.py FILE {notes|events}
-"""
+"""Prints a Tovik.dat's day notes ("DAYNUMBER TEXT") or events ("MONTH/DAY
+TEXT") in file order, joined by "|". Usage: tovik_dat.py FILE {notes|events}"""
 import struct
 import sys
 
 
 def records(data, at, head):
-    """The records of the table at `at`: (head fields, text), and the end."""
+    """The (fields, text) records of the table at `at`, and where it ends."""
     count, = struct.unpack_from("<H", data, at)
-    at += 2
-    found = []
+    at, found = at + 2, []
     for _ in range(count):
-        fields = struct.unpack_from("<" + head + "i", data, at)
-        start = at + struct.calcsize("<" + head + "i")
-        found.append((fields[:-1], data[start:start + fields[-1]].rstrip(b"\0").decode("cp1252")))
-        at = start + fields[-1]
+        *fields, length = struct.unpack_from("<" + head + "i", data, at)
+        at += struct.calcsize("<" + head + "i")
+        found.append((fields, data[at:at + length].rstrip(b"\0").decode("cp1252")))
+        at += length
     return found, at
 
 
@@ -27,5 +22,4 @@ notes, end = records(data, 22, "H")
 if sys.argv[2] == "notes":
     print("|".join(f"{day} {text}" for (day,), text in notes))
 else:
-    events, _ = records(data, end, "BB")
-    print("|".join(f"{month}/{day} {text}" for (month, day), text in events))
+    print("|".join(f"{m}/{d} {text}" for (m, d), text in records(data, end, "BB")[0]))

