@@ -261,6 +261,15 @@ bool Grid::OnKeyDown(WPARAM key) {
   return true;
 }
 
+bool Grid::TabCell(bool back, int* col, int* row) const {
+  const int cell = row_ * shape_.Columns + col_ + (back ? -1 : 1);
+  if (cell < shape_.FixedRows * shape_.Columns || cell >= shape_.Rows * shape_.Columns)
+    return false;
+  *col = cell % shape_.Columns;
+  *row = cell / shape_.Columns;
+  return true;
+}
+
 void Grid::OnVScroll(int request) {
   const int page = std::max(1, VisibleRowCount());
   SCROLLINFO info{};

@@ -83,6 +83,9 @@ class Grid : public Window {
   virtual void OnSize(int width, int height);
   // The arrow and page keys: moves the current cell; false for other keys.
   bool OnKeyDown(WPARAM key);
+  // The cell after the current one (before it, `back`), across the rows;
+  // false from the last cell (the first one), where Tab leaves the grid.
+  bool TabCell(bool back, int* col, int* row) const;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -30,6 +30,7 @@ StringGrid::StringGrid(const CreateArgs& args)
   ScaleCells();
   SetFont(args.font);
   if (!args.editing) return;
+  tabs_ = args.tabs;
   editor_ = Created(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(),
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
                                     GetModuleHandleW(nullptr), nullptr));
@@ -163,11 +164,20 @@ void StringGrid::EditorChanged() {
   if (OnSetEditText) OnSetEditText(editCol_, editRow_, text);
 }
 
+bool StringGrid::TabTarget(int* col, int* row) const {
+  return tabs_ && TabCell(GetKeyState(VK_SHIFT) < 0, col, row);
+}
+
 // The grid's keys move the current cell, left and right only from the ends
-// of the text; Escape puts back what the cell held.
+// of the text; Escape puts back what the cell held. Tab moves on as the
+// arrow keys do, the cell it leaves being checked.
 bool StringGrid::OnEditorKey(WPARAM key) {
   if (key == VK_ESCAPE) {
     RevertEditor();
+    return true;
+  }
+  if (int col, row; key == VK_TAB && TabTarget(&col, &row)) {
+    if (MoveCurrent(col, row)) Click();
     return true;
   }
   if (key == VK_LEFT || key == VK_RIGHT) {
@@ -184,13 +194,19 @@ LRESULT CALLBACK StringGrid::EditorProc(HWND editor, UINT message, WPARAM wParam
                                         UINT_PTR, DWORD_PTR selfParam) {
   auto* self = reinterpret_cast<StringGrid*>(selfParam);
   switch (message) {
-    case WM_GETDLGCODE:
-      return DefSubclassProc(editor, message, wParam, lParam) | DLGC_WANTARROWS;
+    case WM_GETDLGCODE: {
+      // Tab stays in the grid but from its last cell (Shift+Tab its first).
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const bool tab = key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_TAB;
+      int col, row;
+      const LRESULT code = DefSubclassProc(editor, message, wParam, lParam) | DLGC_WANTARROWS;
+      return tab && self->TabTarget(&col, &row) ? code | DLGC_WANTTAB : code;
+    }
     case WM_KEYDOWN:
       if (self->OnEditorKey(wParam)) return 0;
       break;
     case WM_CHAR:
-      if (wParam == VK_ESCAPE || wParam == VK_RETURN) return 0;  // no beep
+      if (wParam == VK_ESCAPE || wParam == VK_RETURN || wParam == VK_TAB) return 0;  // no beep
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(editor, EditorProc, kEditorSubclass);

@@ -27,6 +27,7 @@ class StringGrid : public Grid {
     int rowHeight = 16;
     HFONT font = nullptr;
     bool editing = false;
+    bool tabs = false;  // Tab and Shift+Tab in the editor move between cells
   };
   explicit StringGrid(const CreateArgs& args);
 
@@ -55,6 +56,8 @@ class StringGrid : public Grid {
   static LRESULT CALLBACK EditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR self);
   bool OnEditorKey(WPARAM key);
+  // Whether Tab (with Shift held, Shift+Tab) moves to another cell, and the cell.
+  bool TabTarget(int* col, int* row) const;
   // Puts the editor over the current cell with that cell's text.
   void PlaceEditor();
   void PositionEditor();
@@ -74,6 +77,7 @@ class StringGrid : public Grid {
   std::wstring editOriginal_;  // the text the editor came to its cell with
   bool placing_ = false;       // the editor's text is being set, not typed
   bool committing_ = false;
+  bool tabs_ = false;
 };
 
 }  // namespace tovik::ui

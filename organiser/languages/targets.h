@@ -97,7 +97,10 @@ enum class TargetOwner {
   X(MsgICalendarExportFailed, Texts) \
   X(MsgChangedOnDisk, Texts) \
   X(MsgSaveFailed, Texts) \
-  X(MsgCloseUnsaved, Texts)
+  X(MsgCloseUnsaved, Texts) \
+  X(MsgCharacterNotStored, Texts) \
+  X(MsgCharactersLeftOut, Texts) \
+  X(MsgInvalidInput, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,

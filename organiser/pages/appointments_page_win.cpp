@@ -97,6 +97,7 @@ AppointmentsPage::AppointmentsPage(const PageArgs& args)
   }
   Focus().SetExitHandler(memAppDiary_, "memAppDiary", [this] { memAppDiaryExit(); });
   ui::LeaveOnTab(memAppDiary_);
+  KeepStorable(memAppDiary_);
   ui::OnEnterKey(edtDiarySearch_, "edtDiarySearch",
                  [this] { SearchDiary(btnUp_, SearchDirection::Next); });
 }

@@ -38,7 +38,8 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
       .colWidths = {28, 26, 215},
       .rowHeight = 16,
       .font = Font(FontKind::Normal),
-      .editing = true});
+      .editing = true,
+      .tabs = true});
   CreateControls(*this, Design());
   Image3_ = CreateSearchPicture(ui::Bounds(6, 281, 19, 19), kImage3);
   // The search box keeps its help context in every language.
@@ -49,11 +50,15 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
   };
   Focus().SetExitHandler(sgEvents_->hwnd(), "sgEvents", [this] { sgEventsExit(); });
   Focus().Include(sgEvents_->Editor());
+  KeepStorable(sgEvents_->Editor());
   ui::OnEnterKey(edtEventsSearch_, "edtEventsSearch", [this] { SearchEvents(); });
 }
 
-// The page's part of the window's activation.
+// The page's part of the window's activation. A grid whose leaving was
+// stopped by a half-typed cell still holds its typing, which is stored
+// before the grid is refilled from the store.
 void EventsPage::RunActivationSteps() {
+  if (unstored_) CommitGrid();
   FillEventsGrid();
 }
 
@@ -93,25 +98,34 @@ void EventsPage::sgEventsSetEditText(int col, int row, const std::wstring& text)
 }
 
 // The grid is left: what it holds is written back. A month or day that was
-// changed and is half typed stops the user first, as the edit mask does;
-// when the window commits it on its own (its activation), the half-typed
-// cell goes back to what it held.
+// changed and is half typed stops the user first, as the edit mask does,
+// in the current language.
 void EventsPage::sgEventsExit() {
-  const bool halfTyped = sgEvents_->Col() < 2 && sgEvents_->EditorModified() &&
-                         GetWindowTextLengthW(sgEvents_->Editor()) != 2;
-  if (halfTyped) {
-    if (!Focus().Committing()) {
-      Host().Beep();
-      throw std::runtime_error(kHalfFilledMessage);
-    }
-    sgEvents_->RevertEditor();
+  if (HalfTyped() && !Focus().Committing()) {
+    unstored_ = true;
+    Host().Beep();
+    throw std::runtime_error(WideToUtf8(Host().Text(Target::MsgInvalidInput)));
   }
+  CommitGrid();
+}
+
+bool EventsPage::HalfTyped() const {
+  return sgEvents_->Col() < 2 && sgEvents_->EditorModified() &&
+         GetWindowTextLengthW(sgEvents_->Editor()) != 2;
+}
+
+// The window's own commit of the grid stops for no box and drops no row: a
+// half-typed month or day is stored as its one digit, and a cell emptied
+// gets its value back, since an empty month or day would drop the whole row.
+void EventsPage::CommitGrid() {
+  if (HalfTyped() && GetWindowTextLengthW(sgEvents_->Editor()) == 0) sgEvents_->RevertEditor();
   StoreEventsGrid();
 }
 
 // Rows with a month, a day and a text close up and are stored; a text too
 // long to store is refused alone, with a message, and stays in its row.
 void EventsPage::StoreEventsGrid() {
+  unstored_ = false;
   std::vector<EventRow> rows;
   for (int row = 1; row < kStoredRows; ++row) {
     rows.push_back({sgEvents_->Cell(0, row), sgEvents_->Cell(1, row), sgEvents_->Cell(2, row)});

@@ -19,9 +19,6 @@ class EventsPage : public OrganiserPage {
   // Rows 1 to 299 show events; the cell store keeps a row 300 for the 300th.
   static constexpr int kGridRows = 300;
   static constexpr int kStoredRows = 301;
-  // What the edit mask reports when the grid is left with a month or day half typed.
-  static constexpr char kHalfFilledMessage[] =
-      "Invalid input value.  Use escape key to abandon changes";
 
   // The ids of the page's controls, by which their commands are routed.
   enum ControlId : int { kEdtEventsSearch = 1100, kLblEventsHead, kImage3, kSgEvents };
@@ -51,11 +48,15 @@ class EventsPage : public OrganiserPage {
   static std::span<const PageControl<EventsPage>> Design();
   void sgEventsSetEditText(int col, int row, const std::wstring& text);  // CheckEventCell
   void sgEventsExit();
+  bool HalfTyped() const;
+  void CommitGrid();
   void StoreEventsGrid();
   void SearchEvents();  // Image3Click, edtEventsSearchKeyPress
 
   // Rows refused for a text too long to store; they follow the stored events.
   std::vector<std::array<std::wstring, 3>> refusedRows_;
+  // The grid's leaving was stopped, and it holds what the store has not.
+  bool unstored_ = false;
 
   HWND edtEventsSearch_ = nullptr;
   HWND lblEventsHead_ = nullptr;

@@ -67,6 +67,7 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
   SendMessageW(memTodoNotes_, EM_SETLIMITTEXT, kMaxStoredTextBytes - 1, 0);
   Focus().SetExitHandler(memTodoNotes_, "memTodoNotes", [this] { StoreNotesMemo(); });
   ui::LeaveOnTab(memTodoNotes_);
+  KeepStorable(memTodoNotes_);
   ui::OnEnterKey(SrchNot_, "SrchNot", [this] { SearchNotes(); });
 }
 

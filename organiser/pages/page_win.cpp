@@ -4,6 +4,7 @@
 
 #include "base/wide_text_win.h"
 #include "organiser/links/links_win.h"
+#include "ui/input_filter_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
@@ -42,6 +43,30 @@ std::string OrganiserPage::CommitNoteBox(HWND box,
     Host().ShowMessage(Host().Text(Target::MsgTextTooLong));
   }
   return stored;
+}
+
+void OrganiserPage::KeepStorable(HWND box) {
+  ui::KeepStorable(box, {.maxBytes = kMaxStoredTextBytes - 1,
+                         .tipTitle = L"Tovik",
+                         .onRefused = [this](const ui::FilteredInput& input, bool pasted) {
+                           return RefusedInputTip(input, pasted);
+                         }});
+}
+
+// The tip names what was left out, in the current language, and adds that
+// the text is full when the stored text ran out of bytes.
+std::wstring OrganiserPage::RefusedInputTip(const ui::FilteredInput& input, bool pasted) {
+  Host().Beep();
+  std::wstring why;
+  if (!input.leftOut.empty()) {
+    const Target text = pasted ? Target::MsgCharactersLeftOut : Target::MsgCharacterNotStored;
+    why = ui::FillIn(Host().Text(text), ui::NameCharacters(input.leftOut));
+  }
+  if (input.tooLong) {
+    if (!why.empty()) why += L"\n";
+    why += Host().Text(Target::MsgTextTooLong);
+  }
+  return why;
 }
 
 void OrganiserPage::LinkButtonClick(HWND button, HWND noteBox, void (LinksAndDialling::*action)()) {

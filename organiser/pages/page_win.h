@@ -12,6 +12,7 @@
 #include "ui/control_design_win.h"
 #include "ui/focus_tracker_win.h"
 #include "ui/fonts_win.h"
+#include "ui/input_filter.h"
 #include "ui/panel_win.h"
 
 namespace tovik {
@@ -109,6 +110,10 @@ class OrganiserPage : public ui::ControlEvents {
   std::string CommitNoteBox(HWND box, const std::function<StoreResult(std::string_view)>& store,
                             const std::function<void()>& afterStore = {});
 
+  // A box whose text goes into the data file: a character the file cannot
+  // hold is refused as it is typed or pasted, with a beep and a tip.
+  void KeepStorable(HWND box);
+
   // A link or dial button: the button takes the focus (the note box it acts
   // for commits and remembers its selection), the action runs, and the note
   // box takes the focus back when it still shows.
@@ -119,6 +124,8 @@ class OrganiserPage : public ui::ControlEvents {
   HFONT Font(FontKind kind) const { return (*args_.fonts)[static_cast<size_t>(kind)]; }
 
  private:
+  std::wstring RefusedInputTip(const ui::FilteredInput& input, bool pasted);
+
   PageArgs args_;
   ui::Panel sheet_;
   ui::Panel panel_;

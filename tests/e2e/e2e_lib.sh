@@ -85,21 +85,22 @@ e2e_start_organiser() {
   xdotool windowfocus --sync "$(e2e_wait_window '^Tovik$')"
 }
 
-# Prints the day notes of a data file as "DAY TEXT|DAY TEXT", in file order.
-e2e_day_notes() {
-  python3 - "$1" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-count, = struct.unpack_from("<H", data, 22)
-at, records = 24, []
-for _ in range(count):
-    day, length = struct.unpack_from("<Hi", data, at)
-    text = data[at + 6:at + 6 + length].rstrip(b"\0").decode("cp1252")
-    records.append(f"{day} {text}")
-    at += 6 + length
-print("|".join(records))
-PY
-}
-
 # Asks the program's windows to close (WM_CLOSE), as the close box does.
 e2e_close() { wine taskkill /im "$1" >/dev/null 2>&1 || true; }
+
+# Runs the window probe on the organiser's window of the current program
+# folder (which holds the probe), writing into its folder out/; the
+# arguments name the controls (name=id) and the probe's options.
+e2e_probe_organiser() {
+  mkdir -p out
+  LC_ALL=en_US.UTF-8 wine ./window_probe_helper.exe TTovikMain Tovik "Z:${E2E_PROGRAM//\//\\}\\out" \
+    "$@" >"$E2E_WORK/probe.log" 2>&1 || cat "$E2E_WORK/probe.log"
+}
+
+# A new program folder holding the organiser ($1) and the window probe, made
+# the current folder, and the organiser started there under the locale $2.
+e2e_start_probed_organiser() {
+  e2e_program_folder "$1" "$E2E_PROBE"
+  cd "$E2E_PROGRAM"
+  e2e_start_organiser "$2"
+}

@@ -38,6 +38,6 @@ number = lambda d: (d - datetime.date(1899, 12, 30)).days
 print(f"{number(today)} Dentist at ten|{number(later)} Next month")
 PY
 )
-stored=$(e2e_day_notes "$E2E_PROGRAM/Tovik.dat")
+stored=$(python3 "$here/tovik_dat.py" "$E2E_PROGRAM/Tovik.dat" notes)
 e2e_expect "the notes in Tovik.dat" "$expected" "$stored"
 e2e_done

@@ -20,7 +20,7 @@ sleep 1  # the keys reach the box
 wineboot --end-session >/dev/null 2>&1 || true
 e2e_wait_exit || wineserver -k
 e2e_expect "the note after the end of the session" "$today Typed before log-off" \
-  "$(e2e_day_notes Tovik.dat)"
+  "$(python3 "$here/tovik_dat.py" Tovik.dat notes)"
 
 # Another program takes the focus, then the organiser dies.
 e2e_program_folder "$tovik"
@@ -30,7 +30,7 @@ xdotool type --delay 20 "Typed before switching"
 sleep 1
 wine notepad &
 xdotool windowfocus --sync "$(e2e_wait_window 'Notepad')"
-notes=$(e2e_poll "$today Typed before switching" e2e_day_notes Tovik.dat)
+notes=$(e2e_poll "$today Typed before switching" python3 "$here/tovik_dat.py" Tovik.dat notes)
 wine taskkill /f /im Tovik.exe >/dev/null 2>&1 || true  # ended at once, as a crash would
 e2e_expect "the note after switching away and a crash" "$today Typed before switching" "$notes"
 wineserver -k
@@ -53,6 +53,6 @@ e2e_expect "windows named Tovik (no question)" "1" "$(xdotool search --onlyvisib
 e2e_close Tovik.exe
 e2e_wait_exit
 e2e_expect "the note after a second start" "$today Typed after a second start" \
-  "$(e2e_day_notes Tovik.dat)"
+  "$(python3 "$here/tovik_dat.py" Tovik.dat notes)"
 e2e_expect "copies of another version" "0" "$(find . -name 'Tovik-changed-*' | wc -l)"
 e2e_done

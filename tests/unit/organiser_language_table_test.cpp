@@ -19,13 +19,13 @@ std::optional<std::string_view> Find(const auto& rows, Target target, TextKind k
   return std::nullopt;
 }
 
-// Every language sets all 75 English rows but Portuguese the look-ahead; English shows
+// Every language sets all 78 English rows but Portuguese the look-ahead; English shows
 // where a language (or a number that is none) sets nothing. Rows that must agree do.
 TEST(LanguageTable, EveryLanguageSetsEveryRowOverEnglish) {
   const auto english = LanguageRows(English);
   for (int id = 1; id <= kLanguageCount + 1; ++id) {
     const auto language = static_cast<Language>(id);
-    EXPECT_EQ(LanguageRows(language).size(), id == 9 ? 0u : 75u - (id == 8)) << id;
+    EXPECT_EQ(LanguageRows(language).size(), id == 9 ? 0u : 78u - (id == 8)) << id;
     const std::vector<LanguageRow> shown = ShownLanguageRows(language);
     EXPECT_EQ(shown.size(), english.size()) << id;
     for (const LanguageRow& row : english) {
@@ -38,6 +38,12 @@ TEST(LanguageTable, EveryLanguageSetsEveryRowOverEnglish) {
     EXPECT_EQ(Find(shown, edtShowYear, Hint), Find(shown, udSelectYear, Hint)) << id;
     EXPECT_EQ(Find(shown, edtShowMonth, Hint), Find(shown, udSelectMonth, Hint)) << id;
     EXPECT_EQ(Find(shown, btnTodoDial, Hint) == Find(shown, btnAppDial, Hint), id != 6) << id;
+    // The tips of the stored boxes name what they left out in every language.
+    for (const Target tip : {MsgCharacterNotStored, MsgCharactersLeftOut}) {
+      const std::string_view text = Find(shown, tip, Variable).value_or("");
+      EXPECT_NE(text.find("%1"), std::string_view::npos) << id << " " << TargetName(tip);
+      EXPECT_EQ(text.find("%1"), text.rfind("%1")) << id << " " << TargetName(tip);
+    }
   }
 }
 

@@ -152,31 +152,43 @@ TEST_F(EventsPageTest, SearchStepsFromTheNextRowAndGoesRound) {
 }
 
 // A half-typed month stops the user who leaves the grid with the mask's
-// message; the return from the About box stores the typing and drops it.
-TEST_F(EventsPageTest, HalfTypedMonthStopsTheUserAndIsDroppedOnReturn) {
+// message in the current language. The return from that box, as from the
+// About box, commits the grid without a box and drops no row: one digit
+// typed stands, and an emptied day gets its value back.
+TEST_F(EventsPageTest, HalfTypedCellStopsTheUserAndNoRowIsDropped) {
   Start();
+  Run(Command::LanDanish);
   Show();
+  TypeAt(0, 1, L"05");
+  TypeAt(1, 1, L"17");
+  TypeAt(2, 1, L"Constitution Day");
   TypeAt(0, 1, L"1");
   MessageBoxAnswerer answerer;
   Leave();
   EXPECT_EQ(answerer.Stop().size(), 1u);
   EXPECT_EQ(beeps_, 1);
   const std::string log = ReadBytes(fs::current_path() / "Tovik.log");
-  EXPECT_NE(log.find("Invalid input value.  Use escape key to abandon changes"), std::string::npos);
+  EXPECT_NE(log.find("Ugyldig værdi.  Tryk på Esc-tasten for at fortryde ændringerne"),
+            std::string::npos);
   EXPECT_NE(log.find("Sender: sgEvents"), std::string::npos);
+  EXPECT_EQ(
+      Events(),
+      DataFileBuilder().U16(1).Event(1, 17, "Constitution Day").bytes().substr(kSectionsOffset));
 
   Show();
-  TypeAt(0, 1, L"05");
-  TypeAt(1, 1, L"17");
-  TypeAt(2, 1, L"Constitution Day");
-  TypeAt(0, 2, L"1");
+  TypeAt(0, 2, L"06");
+  TypeAt(1, 2, L"21");
+  TypeAt(2, 2, L"Midsummer");
+  TypeAt(1, 2, L"\b");
   PostMessageW(main_->About().hwnd(), WM_COMMAND, IDOK, 0);
   Run(Command::About);
   EXPECT_EQ(beeps_, 1);
-  EXPECT_EQ(Grid().Cell(0, 2), L"");
-  EXPECT_EQ(
-      Events(),
-      DataFileBuilder().U16(1).Event(5, 17, "Constitution Day").bytes().substr(kSectionsOffset));
+  EXPECT_EQ(Events(), DataFileBuilder()
+                          .U16(2)
+                          .Event(1, 17, "Constitution Day")
+                          .Event(6, 21, "Midsummer")
+                          .bytes()
+                          .substr(kSectionsOffset));
 }
 
 }  // namespace

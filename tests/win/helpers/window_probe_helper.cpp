@@ -1,9 +1,12 @@
 // Reads a running program's window for the end-to-end scripts: waits until a
 // window of the given class and title is visible, writes the text of the
 // named controls (also those on its panels) to OUTDIR\<name>.txt (UTF-8) and some facts to
-// OUTDIR\facts.txt, then presses the button given with --click.
-// Usage: window_probe_helper CLASS TITLE OUTDIR [name=id ...] [--click id]
+// OUTDIR\facts.txt, the text of a balloon tip that shows to OUTDIR\tip.txt, then presses
+// the button given with --click. With --tip it first waits up to a minute
+// for a balloon tip, so that it can be started before the keys that raise one.
+// Usage: window_probe_helper CLASS TITLE OUTDIR [name=id ...] [--click id] [--tip]
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -41,6 +44,14 @@ HWND ControlWithId(HWND window, int id) {
   return search.second;
 }
 
+// The text of a balloon tip that shows, or empty.
+std::string ShownBalloon() {
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));) {
+    if ((GetWindowLongW(tip, GWL_STYLE) & TTS_BALLOON) && IsWindowVisible(tip)) return TextOf(tip);
+  }
+  return {};
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -52,9 +63,12 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring folder = argv[3];
   std::vector<std::pair<std::wstring, int>> controls;
   int click = 0;
+  bool waitForTip = false;
   for (int i = 4; i < argc; ++i) {
     const std::wstring arg = argv[i];
-    if (arg == L"--click" && i + 1 < argc) {
+    if (arg == L"--tip") {
+      waitForTip = true;
+    } else if (arg == L"--click" && i + 1 < argc) {
       click = _wtoi(argv[++i]);
     } else if (const size_t equals = arg.find(L'='); equals != std::wstring::npos) {
       controls.emplace_back(arg.substr(0, equals), _wtoi(arg.c_str() + equals + 1));
@@ -71,6 +85,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("no such window is shown\n", stderr);
     return 1;
   }
+  for (int i = 0; waitForTip && i < 600 && ShownBalloon().empty(); ++i) Sleep(100);
   std::string focus = "none";
   GUITHREADINFO thread{};
   thread.cbSize = sizeof thread;
@@ -86,6 +101,9 @@ int wmain(int argc, wchar_t** argv) {
   std::ofstream(std::filesystem::path(folder + L"\\facts.txt"), std::ios::binary)
       << "client " << client.right << "x" << client.bottom << "\n"
       << "focus " << focus << "\n";
+  if (const std::string tip = ShownBalloon(); !tip.empty()) {
+    std::ofstream(std::filesystem::path(folder + L"\\tip.txt"), std::ios::binary) << tip;
+  }
   if (click != 0) PostMessageW(ControlWithId(window, click), BM_CLICK, 0, 0);
   return 0;
 }
