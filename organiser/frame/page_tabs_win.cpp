@@ -33,22 +33,22 @@ PageTabs::PageTabs(CreateArgs args) : args_(std::move(args)) {
   appointments_ = std::make_unique<AppointmentsPage>(args_.pages);
 }
 
-EventsPage& PageTabs::Events() {
-  if (!events_) {
-    events_ = std::make_unique<EventsPage>(args_.pages);
-    args_.onPageMade(*events_, TargetOwner::EventsPage);
+template <class Page>
+Page& PageTabs::MadeOnce(std::unique_ptr<Page>& page, TargetOwner owner) {
+  if (!page) {
+    page = std::make_unique<Page>(args_.pages);
+    args_.onPageMade(*page, owner);
     ShowActiveSheet();
   }
-  return *events_;
+  return *page;
+}
+
+EventsPage& PageTabs::Events() {
+  return MadeOnce(events_, TargetOwner::EventsPage);
 }
 
 NotesPage& PageTabs::Notes() {
-  if (!notes_) {
-    notes_ = std::make_unique<NotesPage>(args_.pages);
-    args_.onPageMade(*notes_, TargetOwner::NotesPage);
-    ShowActiveSheet();
-  }
-  return *notes_;
+  return MadeOnce(notes_, TargetOwner::NotesPage);
 }
 
 std::vector<OrganiserPage*> PageTabs::Made() const {
