@@ -33,10 +33,10 @@ PageTabs::PageTabs(CreateArgs args) : args_(std::move(args)) {
   appointments_ = std::make_unique<AppointmentsPage>(args_.pages);
 }
 
-template <class Page>
-Page& PageTabs::MadeOnce(std::unique_ptr<Page>& page, TargetOwner owner) {
+template <class Sheet>
+Sheet& PageTabs::MadeOnce(std::unique_ptr<Sheet>& page, TargetOwner owner) {
   if (!page) {
-    page = std::make_unique<Page>(args_.pages);
+    page = std::make_unique<Sheet>(args_.pages);
     args_.onPageMade(*page, owner);
     ShowActiveSheet();
   }

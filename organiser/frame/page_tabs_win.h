@@ -45,8 +45,8 @@ class PageTabs {
 
  private:
   void ShowActiveSheet();
-  template <class Page>
-  Page& MadeOnce(std::unique_ptr<Page>& page, TargetOwner owner);
+  template <class Sheet>
+  Sheet& MadeOnce(std::unique_ptr<Sheet>& page, TargetOwner owner);
 
   CreateArgs args_;
   HWND tabs_ = nullptr;
