@@ -27,6 +27,7 @@ void SaveHandler::Save(StoreFile& file, OrganiserStore& store, SaveStep step) {
     args_.log->Log({.Sender = "DailyBackup", .Error = DescribeError(e), .Message = e.what()});
   }
   if (result.Outcome == SaveOutcome::Failed) throw *result.Failure;
+  if (result.Outcome == SaveOutcome::Written && args_.written) args_.written();
 }
 
 // Another program wrote the data file after this one read or saved it. Its
