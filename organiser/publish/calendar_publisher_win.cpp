@@ -51,6 +51,9 @@ struct CalendarPublisher::Shared {
   Clock::time_point firstPending, lastPending, notBefore;
   PublishStatus status;
   std::string lastLogged;  // the failure logged last: one record for failures in a row
+  // New settings, or a failure before: the next publish asks the server
+  // even when nothing changed, so that it does not claim what it cannot know.
+  bool verify = false;
 
   void Run();
   // Waits for a snapshot that is due; false when the worker is to end.
@@ -165,6 +168,7 @@ bool CalendarPublisher::Shared::TakeDue(PublishSnapshot& snapshot, CalendarServe
   pending.reset();
   current = settings;
   changed = settingsChanged;
+  verify = verify || changed;
   settingsChanged = false;
   status.Busy = true;
   return true;
@@ -190,7 +194,8 @@ PublishOutcome CalendarPublisher::Shared::PublishOnce(const PublishSnapshot& sna
       .ToUtf8 = [](std::string_view stored) { return WideToUtf8(AnsiToWide(stored)); }};
   const PublishJob job{.Collection = WideToUtf8(current.Url),
                        .Items = ICalendarItems(source),
-                       .Stamp = source.Stamp};
+                       .Stamp = source.Stamp,
+                       .Verify = verify};
   // A state that cannot be written is learnt again from the server next time.
   const auto saveState = [&] {
     if (stop || !state) return;
@@ -206,6 +211,7 @@ PublishOutcome CalendarPublisher::Shared::PublishOnce(const PublishSnapshot& sna
 // Holds the lock. A failure keeps the snapshot for the next try, unless a
 // newer one came meanwhile.
 void CalendarPublisher::Shared::Finish(const PublishOutcome& outcome, PublishSnapshot& snapshot) {
+  verify = !outcome.Published;
   if (outcome.Published) {
     backOff.Reset();
     status.Kind = PublishStatus::Kind::Published;

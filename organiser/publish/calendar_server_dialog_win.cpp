@@ -106,6 +106,7 @@ std::wstring CountText(size_t count) {
 // The answer of a test, filled by its thread; the dialog may be gone by then.
 struct CalendarServerDialog::TestAnswer {
   std::mutex lock;
+  bool done = false;
   HttpResponse response;
 };
 
@@ -218,7 +219,8 @@ void CalendarServerDialog::OnOk() {
 }
 
 // The test asks the server about the address with what was typed, in a
-// thread of its own, so that a slow server does not stop the dialog.
+// thread of its own, so that a slow server does not stop the dialog; a new
+// test makes the answer of one still under way count no more.
 void CalendarServerDialog::StartTest() {
   const CalendarServerSettings entered = Entered();
   if (!IsCalendarAddress(WideToUtf8(entered.Url))) {
@@ -226,14 +228,14 @@ void CalendarServerDialog::StartTest() {
     return;
   }
   SetText(kTestAnswer, args_.text(Target::MsgTesting));
-  EnableWindow(GetDlgItem(hwnd_, kTest), FALSE);
   test_ = std::make_shared<TestAnswer>();
   std::thread([answer = test_, entered, dialog = hwnd_] {
     WinHttpTransport http(entered.User, entered.Password);
-    HttpResponse response = http.Send(PropfindRequest(WideToUtf8(entered.Url), "0"));
+    HttpResponse response = http.Send(ProbeRequest(WideToUtf8(entered.Url)));
     {
       const std::lock_guard guard(answer->lock);
       answer->response = std::move(response);
+      answer->done = true;
     }
     PostMessageW(dialog, kMsgTestAnswered, 0, 0);
   }).detach();
@@ -244,9 +246,9 @@ void CalendarServerDialog::ShowTestAnswer() {
   HttpResponse response;
   {
     const std::lock_guard guard(test_->lock);
+    if (!test_->done) return;  // the answer of an earlier test
     response = test_->response;
   }
-  EnableWindow(GetDlgItem(hwnd_, kTest), TRUE);
   std::wstring answer;
   if (response.Status == 207) {
     const std::vector<DavResponse> found = ParseMultistatus(response.Body);

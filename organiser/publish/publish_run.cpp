@@ -34,12 +34,8 @@ std::string BasicAuthorization(std::string_view user, std::string_view password)
   return encoded;
 }
 
-HttpRequest PropfindRequest(const std::string& url, const char* depth) {
-  return {.Method = "PROPFIND",
-          .Url = url,
-          .Depth = depth,
-          .ContentType = "application/xml; charset=utf-8",
-          .Body = std::string(kPropfindBody)};
+HttpRequest ProbeRequest(const std::string& url) {
+  return {.Method = "PROPFIND", .Url = url, .Depth = "0"};
 }
 
 std::string StatusText(const HttpResponse& response) {
@@ -64,9 +60,18 @@ PublishOutcome PublishChanges(HttpTransport& http, const PublishJob& job,
   };
   // What the server holds from us, learnt when nothing is known of it. Only
   // resources named after our UIDs count; the calendar's other items stay.
-  if (!state || state->Collection != job.Collection) {
-    if (stopping()) return outcome;
-    const std::optional<HttpResponse> listing = send(PropfindRequest(job.Collection, "1"), false);
+  const bool learn = !state || state->Collection != job.Collection;
+  if ((learn || job.Verify) && (stopping() || !send(ProbeRequest(job.Collection), false))) {
+    return outcome;
+  }
+  if (learn) {
+    const std::optional<HttpResponse> listing =
+        send({.Method = "PROPFIND",
+              .Url = job.Collection,
+              .Depth = "1",
+              .ContentType = "application/xml; charset=utf-8",
+              .Body = std::string(kPropfindBody)},
+             false);
     if (!listing) return outcome;
     state = PublishedState{.Collection = job.Collection};
     for (const DavResponse& response : ParseMultistatus(listing->Body)) {

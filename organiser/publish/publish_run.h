@@ -36,9 +36,11 @@ class HttpTransport {
 // of "user:password" in UTF-8.
 std::string BasicAuthorization(std::string_view user, std::string_view password);
 
-// The PROPFIND asks for the type of each resource, which is all the
-// publish and the dialog's test need.
-HttpRequest PropfindRequest(const std::string& url, const char* depth);
+// A PROPFIND of the collection alone, without a body: it tells whether the
+// address and the credentials work. Servers that refuse a request do not
+// always read its body, and closing with a body unread resets the
+// connection before the client sees the refusal.
+HttpRequest ProbeRequest(const std::string& url);
 // "401 Unauthorized", or the transport's failure.
 std::string StatusText(const HttpResponse& response);
 
@@ -55,6 +57,9 @@ struct PublishJob {
   std::string Collection{};
   std::vector<ICalendarItem> Items{};
   std::string Stamp{};  // DTSTAMP of every resource written
+  // Asks the server first even when nothing changed, so that new settings
+  // show at once whether they work.
+  bool Verify = false;
 };
 
 // Brings the collection from `state` to the job's items: the state is learnt
