@@ -21,9 +21,9 @@ struct HttpRequest {
 // ("the server cannot be reached", a TLS failure).
 struct HttpResponse {
   int Status = 0;
-  std::string Reason;
+  std::string Reason{};
   std::string Body{};
-  std::string Failure;  // when Status is 0
+  std::string Failure{};  // when Status is 0
 };
 
 class HttpTransport {
