@@ -218,7 +218,8 @@ void CalendarPublisher::Shared::Finish(const PublishOutcome& outcome, PublishSna
     GetLocalTime(&status.When);
     status.Items = outcome.Items;
     if (!lastLogged.empty()) {
-      log->Log({.Sender = kSender, .Message = "Published again: " + WideToUtf8(settings.Url)});
+      log->Log({.Sender = kSender,
+                .Message = "Published again: " + WithoutCredentials(WideToUtf8(settings.Url))});
     }
     lastLogged.clear();
     return;

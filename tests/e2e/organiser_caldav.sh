@@ -9,49 +9,12 @@
 # program's item is left alone.
 # Usage: organiser_caldav.sh TOVIK_EXE CHKTOVIK_EXE
 set -euo pipefail
-tovik=$1
-here=$(cd "$(dirname "$0")" && pwd)
-
+. "$(dirname "$0")/e2e_lib.sh"
+dav_python=$(e2e_python_with caldav) || exit 77
 command -v radicale >/dev/null || { echo "SKIPPED: radicale is not installed"; exit 77; }
-# The distribution's python3-caldav, where another python3 comes first.
-dav_python=
-for py in python3 /usr/bin/python3; do
-  "$py" -c "import caldav" 2>/dev/null && { dav_python=$py; break; }
-done
-[ -n "$dav_python" ] || { echo "SKIPPED: python3-caldav is not installed"; exit 77; }
-. "$here/e2e_lib.sh"
 
-# Radicale with htpasswd users, its storage in the test's folder.
-dav=$E2E_WORK/radicale
-mkdir -p "$dav"
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-printf 'anna:secret\n' >"$dav/users"
-cat >"$dav/config" <<CONF
-[server]
-hosts = 127.0.0.1:$port
-[auth]
-type = htpasswd
-htpasswd_filename = $dav/users
-htpasswd_encryption = plain
-[storage]
-filesystem_folder = $dav/collections
-[web]
-type = none
-CONF
-radicale_pid=
-start_radicale() {
-  radicale --config "$dav/config" >>"$dav/log" 2>&1 &
-  radicale_pid=$!
-  for _ in $(seq 40); do
-    python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" 2>/dev/null && return 0
-    sleep 0.25
-  done
-  echo "radicale did not start" >&2; cat "$dav/log" >&2; return 1
-}
-stop_radicale() { kill "$radicale_pid"; wait "$radicale_pid" 2>/dev/null || true; }
-e2e_on_exit 'kill "$radicale_pid" 2>/dev/null || true'
-start_radicale
-url="http://127.0.0.1:$port/anna/diary/"
+e2e_radicale_start
+url=$E2E_CALENDAR_URL
 
 # What the collection holds, one line an item, sorted: a day's UID, or
 # "event" for an event, then the first date, the rule and the summary.
@@ -61,9 +24,6 @@ import sys, caldav
 url = sys.argv[1]
 calendar = caldav.Calendar(client=caldav.DAVClient(url, username="anna", password="secret"), url=url)
 if sys.argv[2:] == ["setup"]:
-    home = url.rstrip("/").rsplit("/", 1)[0] + "/"
-    caldav.DAVClient(home, username="anna", password="secret").principal().make_calendar(
-        name="Diary", cal_id="diary")
     for uid, day, text in [("lunch-1@example", "20260105", "Team lunch"),
                            ("day-19990101@tovik", "19990101", "Left by a lost state")]:
         calendar.save_event("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
@@ -96,23 +56,14 @@ expect_calendar() {  # the items as lines "uid|date|rule|summary"
   e2e_expect "$label" "$want" "$(e2e_poll "$want" calendar)"
 }
 
-e2e_program_folder "$tovik" "$E2E_PROBE"
+e2e_program_folder "$1" "$E2E_PROBE"
 cd "$E2E_PROGRAM"
 e2e_start_organiser en_US.UTF-8
 window=$(e2e_wait_window '^Tovik$')
 eval "$(xdotool getwindowgeometry --shell "$window")"
 top=$((Y + HEIGHT - 413))
 
-# Options, last item; the address, the user, the password, the switch, OK.
-open_dialog() {
-  xdotool key --delay 300 F10 Right Right Down Up Return
-  e2e_wait_window '^Calendar server$' >/dev/null
-}
-open_dialog
-xdotool type --delay 10 "$url"
-xdotool key Tab && xdotool type anna
-xdotool key Tab && xdotool type secret
-xdotool key Tab space Return
+e2e_set_up_calendar secret
 
 # Three days through the year box (four tabs from the note), then the
 # events page, where the arrow keys move from cell to cell.
@@ -148,11 +99,11 @@ note_on "" Down
 label="a blanked day is gone"
 expect_calendar "$(uid "$y0")|$y0||Dentist at ten" "$(uid "$y2")|$y2||Year after, changed"
 
-stop_radicale
+e2e_radicale_stop
 xdotool key ctrl+End && xdotool type --delay 20 ", then lunch"
 commit
 sleep 2
-start_radicale
+e2e_radicale_start
 label="a change typed while the server was down arrives"
 for _ in 1 2 3; do  # the back-off after the failure is a few seconds
   [ "$(calendar | grep -c 'then lunch')" = 1 ] && break
@@ -161,14 +112,14 @@ done
 expect_calendar "$(uid "$y0")|$y0||Dentist at ten, then lunch" "$(uid "$y2")|$y2||Year after, changed"
 
 # A wrong password: the dialog says 401, and the typing still reaches the file.
-open_dialog
+e2e_open_calendar_dialog
 xdotool key Tab Tab && xdotool type wrong
 xdotool key Return
 sleep 0.5
 xdotool key ctrl+End && xdotool type --delay 20 ", again"
 commit
 sleep 3
-open_dialog
+e2e_open_calendar_dialog
 mkdir -p out
 wine ./window_probe_helper.exe '#32770' 'Calendar server' "Z:${E2E_PROGRAM//\//\\}\\out" \
   status=1007 >"$E2E_WORK/probe.log" 2>&1 || cat "$E2E_WORK/probe.log"
