@@ -10,6 +10,7 @@ packages=(
   googletest libbenchmark-dev hyperfine python3
   cups printer-driver-cups-pdf poppler-utils
   calcurse python3-icalendar
+  radicale python3-caldav
 )
 
 missing=()

@@ -129,7 +129,13 @@ void TTovikMain::CreateParts() {
                         .log = &log_,
                         .text = [this](Target target) { return Text(target); },
                         .keepMyChanges = seams_.keepMyChanges,
-                        .requestReload = [this] { PostMessageW(hwnd(), kMsgReloadStore, 0, 0); }});
+                        .requestReload = [this] { PostMessageW(hwnd(), kMsgReloadStore, 0, 0); },
+                        .written = [this] { publishing_->StoreChanged(); }});
+  publishing_ = std::make_unique<CalendarPublishing>(
+      CalendarPublishing::Args{.owner = hwnd(),
+                               .log = &log_,
+                               .text = [this](Target target) { return Text(target); },
+                               .store = [this]() -> const OrganiserStore& { return *store_; }});
   help_ = std::make_unique<ContextHelp>(ContextHelp::Args{
       .window = hwnd(),
       .openTopic =
@@ -156,6 +162,7 @@ void TTovikMain::FinishStart() {
   Events();
   Notes();
   tooltips_->Create();
+  publishing_->Start(location_.DataRoot);
 }
 
 // The window is shown once its texts and colours are applied, so that
@@ -247,6 +254,7 @@ void TTovikMain::ReloadStore() {
   store_ = file_->Load(storePlatform);
   ApplyLanguage();
   ShowTheStore();
+  publishing_->StoreChanged();
 }
 
 // Runs in full at the first showing and whenever the window comes back from
@@ -317,6 +325,7 @@ void TTovikMain::OnDestroy() {
     SaveChanges();
     store_.reset();
   }
+  publishing_->Stop();
   PostQuitMessage(0);
 }
 
@@ -410,7 +419,10 @@ void TTovikMain::OnPageChange() {
 // The exports and the printed calendar read the store: what was just typed
 // is stored first.
 void TTovikMain::OnCommand(Command command) {
-  if (settings_->OnCommand(command) || help_->OnCommand(command)) return;
+  if (settings_->OnCommand(command) || help_->OnCommand(command) ||
+      publishing_->OnCommand(command)) {
+    return;
+  }
   switch (command) {
     case Command::Exit:
       SaveChanges();

@@ -24,6 +24,7 @@
 #include "organiser/frame/window_language_win.h"
 #include "organiser/links/links_win.h"
 #include "organiser/output/printing_win.h"
+#include "organiser/publish/calendar_publishing_win.h"
 #include "organiser/tray/organiser_tray_win.h"
 #include "store/store_file.h"
 #include "ui/focus_tracker_win.h"
@@ -173,6 +174,7 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   std::unique_ptr<UserSettings> settings_;
   std::unique_ptr<SaveHandler> saves_;
   std::unique_ptr<ContextHelp> help_;
+  std::unique_ptr<CalendarPublishing> publishing_;
   WinDateFormatter dates_;
   std::unique_ptr<TextLowering> lowering_;
   std::unique_ptr<LinksAndDialling> links_;

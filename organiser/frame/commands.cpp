@@ -70,6 +70,8 @@ constexpr std::array kOptionsItems{
     MenuItemSpec{Command::WeekOneFirstJanuary, Target::miFWOY_1, K::Radio, {}, kWeekRuleGroup},
     MenuItemSpec{Command::WeekOneFirstFullWeek, Target::miFWOY_H, K::Radio, {}, kWeekRuleGroup},
     MenuItemSpec{Command::WeekOneFourDays, Target::miFWOY_4, K::Radio, {}, kWeekRuleGroup},
+    kSeparator,
+    MenuItemSpec{Command::CalendarServer, Target::miCalendarServer, K::Command},
 };
 
 constexpr std::array kHelpItems{

@@ -40,6 +40,7 @@ enum class Command : int {
   WeekOneFirstJanuary,
   WeekOneFirstFullWeek,
   WeekOneFourDays,
+  CalendarServer,
   // Help
   WhatIs = 141,
   Contents,

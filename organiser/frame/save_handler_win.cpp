@@ -24,7 +24,10 @@ void SaveHandler::Save(StoreFile& file, OrganiserStore& store, SaveStep step) {
     result = (file.*step)(store, Overwrite::Always);
   }
   if (result.BackupFailure) Log("DailyBackup", *result.BackupFailure, result.BackupFailure->what());
-  if (result.Outcome == SaveOutcome::Written) failureTold_ = false;
+  if (result.Outcome == SaveOutcome::Written) {
+    failureTold_ = false;
+    if (args_.written) args_.written();
+  }
   if (result.Outcome != SaveOutcome::Failed) return;
   const IoError& failure = *result.Failure;
   Log("StoreFile", failure, file.Path());

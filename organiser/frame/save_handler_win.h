@@ -28,6 +28,8 @@ class SaveHandler {
     std::function<bool()> keepMyChanges;
     // Loads the other program's version once the save that asked has returned.
     std::function<void()> requestReload;
+    // Told of every save that wrote the file.
+    std::function<void()> written;
   };
   explicit SaveHandler(Args args) : args_(std::move(args)) {}
 

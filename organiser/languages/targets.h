@@ -77,6 +77,7 @@ enum class TargetOwner {
   X(miFWOY_1, Menu) \
   X(miFWOY_H, Menu) \
   X(miFWOY_4, Menu) \
+  X(miCalendarServer, Menu) \
   X(miHelp, Menu) \
   X(miWhatIs, Menu) \
   X(miContents, Menu) \
@@ -100,7 +101,23 @@ enum class TargetOwner {
   X(MsgCloseUnsaved, Texts) \
   X(MsgCharacterNotStored, Texts) \
   X(MsgCharactersLeftOut, Texts) \
-  X(MsgInvalidInput, Texts)
+  X(MsgInvalidInput, Texts) \
+  X(CalendarServerCaption, Texts) \
+  X(CalendarAddressLabel, Texts) \
+  X(CalendarUserLabel, Texts) \
+  X(CalendarPasswordLabel, Texts) \
+  X(CalendarPublishCheck, Texts) \
+  X(CalendarTestButton, Texts) \
+  X(CalendarCancelButton, Texts) \
+  X(MsgNothingPublished, Texts) \
+  X(MsgPublishing, Texts) \
+  X(MsgPublished, Texts) \
+  X(MsgNotPublished, Texts) \
+  X(MsgTesting, Texts) \
+  X(MsgCalendarFound, Texts) \
+  X(MsgNotACalendar, Texts) \
+  X(MsgTestFailed, Texts) \
+  X(MsgNotAnAddress, Texts)
 // clang-format on
 
 #define TOVIK_TARGET_ENUMERATOR(name, owner) name,

@@ -77,19 +77,6 @@ std::string EventUid(const PeriodicEvent& event, std::string_view text) {
   return uid;
 }
 
-void WriteEvent(BufferedFileWriter& out, const std::string& uid, const std::string& stamp,
-                int32_t start, std::string_view rule, std::string_view text) {
-  out.Append("BEGIN:VEVENT\r\n");
-  out.Append(Folded("UID:" + uid + "@tovik"));
-  out.Append("DTSTAMP:" + stamp + "\r\n");
-  out.Append("DTSTART;VALUE=DATE:" + DateValue(start) + "\r\n");
-  out.Append("DTEND;VALUE=DATE:" + DateValue(start + 1) + "\r\n");
-  if (!rule.empty()) out.Append(Folded("RRULE:" + std::string(rule)));
-  out.Append(TextProperty("SUMMARY", FirstLine(text)));
-  out.Append(TextProperty("DESCRIPTION", text));
-  out.Append("END:VEVENT\r\n");
-}
-
 }  // namespace
 
 // A day that a month lacks falls on the month's last day, as the reminder
@@ -126,13 +113,33 @@ std::string TextProperty(std::string_view name, std::string_view value) {
   return Folded(std::string(name) + ":" + Escaped(value));
 }
 
-void WriteICalendar(BufferedFileWriter& out, const ICalendarSource& source) {
-  out.Append(
-      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Tovik//Tovik organiser//EN\r\n"
-      "CALSCALE:GREGORIAN\r\n");
+std::string ICalendarEvent(const ICalendarItem& item, std::string_view stamp) {
+  std::string out = "BEGIN:VEVENT\r\n";
+  out += Folded("UID:" + item.Uid);
+  out += "DTSTAMP:" + std::string(stamp) + "\r\n";
+  out += "DTSTART;VALUE=DATE:" + DateValue(item.Start) + "\r\n";
+  out += "DTEND;VALUE=DATE:" + DateValue(item.Start + 1) + "\r\n";
+  if (!item.Rule.empty()) out += Folded("RRULE:" + item.Rule);
+  out += TextProperty("SUMMARY", FirstLine(item.Text));
+  out += TextProperty("DESCRIPTION", item.Text);
+  out += "END:VEVENT\r\n";
+  return out;
+}
+
+std::string ICalendarStamp(int year, int month, int day, int hour, int minute, int second) {
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02dT%02d%02d%02dZ", year, month, day, hour, minute,
+                second);
+  return stamp;
+}
+
+std::vector<ICalendarItem> ICalendarItems(const ICalendarSource& source) {
+  std::vector<ICalendarItem> items;
   for (const AppointmentEntry* slot : DiaryDays(source.Slots)) {
-    WriteEvent(out, "day-" + DateValue(slot->Day), source.Stamp, slot->Day, {},
-               source.ToUtf8(TextOf(slot->Text)));
+    items.push_back({"day-" + DateValue(slot->Day) + std::string(kTovikUidSuffix),
+                     slot->Day,
+                     {},
+                     source.ToUtf8(TextOf(slot->Text))});
   }
   const EventToday today(source.Today);
   std::map<std::string, int> copies;
@@ -145,11 +152,20 @@ void WriteICalendar(BufferedFileWriter& out, const ICalendarSource& source) {
     std::string uid = EventUid(event, text);
     if (const int copy = ++copies[uid]; copy > 1) uid += "." + std::to_string(copy);
     for (size_t part = 0; part < recurrences.size(); ++part) {
-      WriteEvent(out, part == 0 ? uid : uid + "-" + std::to_string(part + 1), source.Stamp,
-                 recurrences[part].Start, recurrences[part].Rule, text);
+      items.push_back(
+          {(part == 0 ? uid : uid + "-" + std::to_string(part + 1)) + std::string(kTovikUidSuffix),
+           recurrences[part].Start, recurrences[part].Rule, text});
     }
   }
-  out.Append("END:VCALENDAR\r\n");
+  return items;
+}
+
+void WriteICalendar(BufferedFileWriter& out, const ICalendarSource& source) {
+  out.Append(kICalendarBegin);
+  for (const ICalendarItem& item : ICalendarItems(source)) {
+    out.Append(ICalendarEvent(item, source.Stamp));
+  }
+  out.Append(kICalendarEnd);
 }
 
 void ExportICalendar(FileSystem& fs, const std::string& path, const ICalendarSource& source) {

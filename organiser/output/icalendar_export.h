@@ -38,6 +38,29 @@ struct ICalendarRecurrence {
 std::vector<ICalendarRecurrence> EventRecurrences(uint8_t month, uint8_t day,
                                                   const EventToday& today);
 
+// One all-day event of the calendar: a day's note, or one recurrence of a
+// periodic event. The same item has the same UID in every export.
+struct ICalendarItem {
+  std::string Uid;    // ends in kTovikUidSuffix
+  int32_t Start = 0;  // a day number
+  std::string Rule;   // the RRULE value; empty for a day's note
+  std::string Text;   // UTF-8
+};
+constexpr std::string_view kTovikUidSuffix = "@tovik";
+// What a calendar file holds around its events, CR LF lines.
+constexpr std::string_view kICalendarBegin =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Tovik//Tovik organiser//EN\r\n"
+    "CALSCALE:GREGORIAN\r\n";
+constexpr std::string_view kICalendarEnd = "END:VCALENDAR\r\n";
+
+// The diary's days (as the diary export takes them), then the periodic
+// events' recurrences, in the order the calendar file lists them.
+std::vector<ICalendarItem> ICalendarItems(const ICalendarSource& source);
+// One VEVENT with its DTSTAMP, CR LF lines.
+std::string ICalendarEvent(const ICalendarItem& item, std::string_view stamp);
+// A moment in UTC as DTSTAMP gives it: "20261209T101500Z".
+std::string ICalendarStamp(int year, int month, int day, int hour, int minute, int second);
+
 // A TEXT property as content lines: the UTF-8 value escaped, the line folded
 // at 75 octets between whole characters, CR LF at the end.
 std::string TextProperty(std::string_view name, std::string_view value);

@@ -2,7 +2,6 @@
 
 #include <commdlg.h>
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "base/file_system_win.h"
@@ -174,14 +173,12 @@ void Printing::ExportICalendar() {
   const std::string path = source_.DataRoot() + std::string(kICalendarFileName);
   SYSTEMTIME utc;
   GetSystemTime(&utc);
-  char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "%04d%02d%02dT%02d%02d%02dZ", utc.wYear, utc.wMonth, utc.wDay,
-                utc.wHour, utc.wMinute, utc.wSecond);
-  const ICalendarSource source{.Slots = store.AppointmentSlots,
-                               .Events = store.EventSlots,
-                               .Today = DayNumberFromDate(LocalToday()),
-                               .Stamp = stamp,
-                               .ToUtf8 = StoredToUtf8};
+  const ICalendarSource source{
+      .Slots = store.AppointmentSlots,
+      .Events = store.EventSlots,
+      .Today = DayNumberFromDate(LocalToday()),
+      .Stamp = ICalendarStamp(utc.wYear, utc.wMonth, utc.wDay, utc.wHour, utc.wMinute, utc.wSecond),
+      .ToUtf8 = StoredToUtf8};
   ExportTo(Target::miExportICalendar, Target::MsgICalendarExportFailed, path,
            [&](FileSystem& fs) { tovik::ExportICalendar(fs, path, source); });
 }

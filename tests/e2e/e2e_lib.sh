@@ -103,4 +103,59 @@ e2e_start_probed_organiser() {
   e2e_program_folder "$1" "$E2E_PROBE"
   cd "$E2E_PROGRAM"
   e2e_start_organiser "$2"
+# Prints the python3 that has the module: the distribution's, where another
+# python3 comes first; skips the script when none has it.
+e2e_python_with() {
+  local py
+  for py in python3 /usr/bin/python3; do
+    "$py" -c "import $1" 2>/dev/null && { echo "$py"; return 0; }
+  done
+  echo "SKIPPED: python3-$1 is not installed" >&2
+  exit 77
+}
+
+# Starts (or starts again) a Radicale server of the script's own on a free
+# port of 127.0.0.1, storing in the script's folder, with the user "anna"
+# and the password "secret", and the calendar $E2E_CALENDAR_URL. The server
+# ends with the script.
+e2e_radicale_start() {
+  local dav=$E2E_WORK/radicale
+  if [ ! -f "$dav/config" ]; then
+    mkdir -p "$dav"
+    E2E_RADICALE_PORT=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+    E2E_CALENDAR_URL="http://127.0.0.1:$E2E_RADICALE_PORT/anna/diary/"
+    printf 'anna:secret\n' >"$dav/users"
+    printf '%s\n' "[server]" "hosts = 127.0.0.1:$E2E_RADICALE_PORT" "[auth]" "type = htpasswd" \
+      "htpasswd_filename = $dav/users" "htpasswd_encryption = plain" "[storage]" \
+      "filesystem_folder = $dav/collections" "[web]" "type = none" "[logging]" "level = info" \
+      >"$dav/config"
+    e2e_on_exit 'kill "$E2E_RADICALE_PID" 2>/dev/null || true'
+  fi
+  radicale --config "$dav/config" >>"$dav/log" 2>&1 &
+  E2E_RADICALE_PID=$!
+  for _ in $(seq 40); do
+    if python3 -c "import socket; socket.create_connection(('127.0.0.1', $E2E_RADICALE_PORT), 1)" 2>/dev/null; then
+      [ -d "$dav/collections/collection-root/anna/diary" ] && return 0
+      python3 -c "import sys, urllib.request as u; u.urlopen(u.Request(sys.argv[1], method='MKCALENDAR',
+        headers={'Authorization': 'Basic YW5uYTpzZWNyZXQ='}))" "$E2E_CALENDAR_URL" >/dev/null
+      return
+    fi
+    sleep 0.25
+  done
+  echo "radicale did not start" >&2; cat "$dav/log" >&2; return 1
+}
+e2e_radicale_stop() { kill "$E2E_RADICALE_PID"; wait "$E2E_RADICALE_PID" 2>/dev/null || true; }
+
+# Options, last item: "Calendar server…".
+e2e_open_calendar_dialog() {
+  xdotool key --delay 300 F10 Right Right Down Up Return
+  e2e_wait_window '^Calendar server$' >/dev/null
+}
+# Sets up publishing to $E2E_CALENDAR_URL as anna with the given password.
+e2e_set_up_calendar() {
+  e2e_open_calendar_dialog
+  xdotool type --delay 10 "$E2E_CALENDAR_URL"
+  xdotool key Tab && xdotool type anna
+  xdotool key Tab && xdotool type "$1"
+  xdotool key Tab space Return
 }

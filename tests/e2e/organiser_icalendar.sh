@@ -9,13 +9,8 @@ tovik=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
 command -v calcurse >/dev/null || { echo "SKIPPED: calcurse is not installed"; exit 77; }
-# The distribution's python3-icalendar, where another python3 comes first.
-ical_python=
-for py in python3 /usr/bin/python3; do
-  "$py" -c "import icalendar" 2>/dev/null && { ical_python=$py; break; }
-done
-[ -n "$ical_python" ] || { echo "SKIPPED: python3-icalendar is not installed"; exit 77; }
 . "$here/e2e_lib.sh"
+ical_python=$(e2e_python_with icalendar) || exit 77
 
 e2e_program_folder "$tovik"
 python3 "$here/reminder_data.py" "$E2E_PROGRAM" calendar 2 en_US 0

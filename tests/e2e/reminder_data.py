@@ -2,7 +2,7 @@
 """Writes a Tovik.dat for the reminder's end-to-end run, dated from the real
 date of the run, and the texts the reminder must show for it.
 
-Usage: reminder_data.py FOLDER {due|nothing|calendar} LANGUAGE LOCALE LOOKAHEAD
+Usage: reminder_data.py FOLDER {due|nothing|calendar|diary} LANGUAGE LOCALE LOOKAHEAD
 Writes FOLDER/Tovik.dat and, for "due", FOLDER/expected/<control>.txt (UTF-8).
 """
 import datetime
@@ -78,6 +78,11 @@ def build(kind, language, today, look_ahead):
             (2, 29, "Leap birthday"),
             (t(10).month, t(10).day, "Mum's birthday"),
         ]
+        notes = [""] * 8
+    elif kind == "diary":
+        # Ten years of day notes and a full events table.
+        appointments = [(t(n), f"Day {n}: dentist at ten" + CRLF + "bring the card") for n in range(3650)]
+        events = [((n % 14) + 1, (n % 7 if n % 14 == 13 else n % 28) + 1, f"Event {n}") for n in range(300)]
         notes = [""] * 8
     else:
         appointments = [(t(-1), "Yesterday's meeting"), (t(look_ahead + 2), "Too far")]
