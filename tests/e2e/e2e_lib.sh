@@ -103,6 +103,8 @@ e2e_start_probed_organiser() {
   e2e_program_folder "$1" "$E2E_PROBE"
   cd "$E2E_PROGRAM"
   e2e_start_organiser "$2"
+}
+
 # Prints the python3 that has the module: the distribution's, where another
 # python3 comes first; skips the script when none has it.
 e2e_python_with() {
