@@ -279,6 +279,7 @@ void TTovikMain::ShowTheStore() {
 
 void TTovikMain::OnActivate(WPARAM wParam, LPARAM lParam) {
   const bool active = LOWORD(wParam) != WA_INACTIVE;
+  if (active) storedOnLeaving_ = false;
   focus_->WindowActivation(active);
   // Minimised windows wait for their restore; nothing runs before the store is loaded.
   if (!active || HIWORD(wParam) != 0 || !store_) return;
@@ -305,9 +306,13 @@ void TTovikMain::OnClose() {
 // Leaving the program (for another one, to the taskbar or the tray, into a
 // suspend or the end of the session) stores the pending edit and saves, as
 // leaving its box would, with the focus left where it is. While the session
-// ends or the machine suspends, nothing may wait for the user.
+// ends or the machine suspends, nothing may wait for the user. Leaving comes
+// in several messages at once (a minimised window is hidden and loses the
+// activation): one store suffices until the window is active again, for
+// nothing can be typed in between.
 void TTovikMain::StoreOnLeaving(bool unattended) {
-  if (!activated_ || !store_) return;
+  if (!activated_ || !store_ || storedOnLeaving_) return;
+  storedOnLeaving_ = true;
   std::optional<SaveHandler::Unattended> quiet;
   if (unattended) quiet.emplace(*saves_);
   CommitPendingEdit();

@@ -182,6 +182,7 @@ class TTovikMain : public ui::Window, private PageHost, private PrintSource {
   std::unique_ptr<OrganiserTray> tray_;
   bool lineOpen_ = false;
   bool activated_ = false;
+  bool storedOnLeaving_ = false;  // until the window is active again
 };
 
 }  // namespace tovik
