@@ -16,18 +16,10 @@
 #include "store/store_file.h"
 #include "tests/unit/memory_file_system_fake.h"
 #include "tests/unit/recording_canvas.h"
+#include "tests/unit/store_test_support.h"
 
 namespace {
 using namespace tovik;
-
-class FixedPlatform : public StorePlatform {
- public:
-  LocalDateTime Now() override { return {2026, 12, 8, 9, 0, 0, 0}; }
-  uint16_t UserDefaultLanguage() override { return 0x0409; }
-  std::string LocaleFirstDayOfWeek() override { return "6"; }
-  std::string LocaleFirstWeekOfYear() override { return "0"; }
-  std::string NetworkForm(const std::string& path) override { return path; }
-};
 
 class EchoFormatter : public DateFormatter {
  public:
@@ -50,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = "C:\\Tovik.dat";
   const std::string input(reinterpret_cast<const char*>(data), size);
   testing::MemoryFileSystem fs;
-  FixedPlatform platform;
+  testing::FakeStorePlatform platform;
   fs.Put(path, input);
   const std::unique_ptr<OrganiserStore> store = StoreFile(fs, path).Load(platform);
   const CalendarDate today{2026, 12, 8};
