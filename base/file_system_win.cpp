@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "base/system_win.h"
@@ -27,19 +26,19 @@ namespace {
   throw IoError(text, code, kind);
 }
 
-// The work files that the system's replacement makes in the target's
-// folder ("rf….tmp"), by name.
-std::vector<std::wstring> ReplacementWorkFiles(const std::wstring& folder) {
-  std::vector<std::wstring> names;
+// Removes the work files ("rf….tmp") that the system's replacement made in
+// the folder since `start` and left behind when it failed part-way.
+void RemoveReplacementWorkFiles(const std::wstring& folder, const FILETIME& start) {
   WIN32_FIND_DATAW found;
   const HANDLE search = FindFirstFileExW((folder + L"rf*.tmp").c_str(), FindExInfoBasic, &found,
                                          FindExSearchNameMatch, nullptr, 0);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  if (search == INVALID_HANDLE_VALUE) return;
   do {
-    names.push_back(found.cFileName);
+    if (CompareFileTime(&found.ftCreationTime, &start) >= 0) {
+      DeleteFileW((folder + found.cFileName).c_str());
+    }
   } while (FindNextFileW(search, &found));
   FindClose(search);
-  return names;
 }
 
 std::wstring FolderOf(const std::wstring& path) {
@@ -131,20 +130,16 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, OpenMode mo
 void Win32FileSystem::Replace(const std::string& target, const std::string& replacement) {
   const std::wstring to = Utf8ToWide(target);
   const std::wstring from = Utf8ToWide(replacement);
-  const std::wstring folder = FolderOf(to);
-  const std::vector<std::wstring> before = ReplacementWorkFiles(folder);
+  FILETIME start;
+  GetSystemTimeAsFileTime(&start);
   if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                    nullptr)) {
     return;
   }
-  // A replacement that failed part-way may leave its work file behind; a
-  // failure here leaves no file of ours.
+  // A failure here leaves no file of the system's replacement behind; the
+  // folder is looked at only then, so that a save pays nothing for it.
   const DWORD error = GetLastError();
-  for (const std::wstring& name : ReplacementWorkFiles(folder)) {
-    if (std::find(before.begin(), before.end(), name) == before.end()) {
-      DeleteFileW((folder + name).c_str());
-    }
-  }
+  RemoveReplacementWorkFiles(FolderOf(to), start);
   SetLastError(error);
   if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return;

@@ -118,8 +118,7 @@ void AppointmentsPage::RunActivationSteps() {
 
 void AppointmentsPage::ShowSelectedDay() {
   const OrganiserStore& store = Host().Store();
-  shown_ = store.ShowDay(
-      DayNumberFromDate(cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day()));
+  shown_ = store.ShowDay(DayNumberFromDate(ShownDate()));
   ShowWeekNumber();
   // A day after 4 June 2079 has no DayNumber: it shows no text and takes none.
   const bool storable = FitsDayNumber(shown_.Day);
@@ -152,7 +151,7 @@ void AppointmentsPage::GoToDate(const CalendarDate& date) {
 // The long date of the user's regional settings, which begins with a
 // capital letter from "a" to "z".
 void AppointmentsPage::ShowDate() {
-  const CalendarDate date{cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day()};
+  const CalendarDate date = ShownDate();
   std::string text = FormatDate(Host().Dates(), date, "dddddd", Host().Store().LongDatePrefix);
   if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 32);
   SetWindowTextW(lblShownDate_, Utf8ToWide(text).c_str());
@@ -192,7 +191,7 @@ void AppointmentsPage::cdrCalenderChange() {
   changeAttached_ = false;
   SetFocus(cdrCalender_->hwnd());
   ShowSelectedDay();
-  GoToDate({cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day()});
+  GoToDate(ShownDate());
   SetFocus(memAppDiary_);
   changeAttached_ = true;
 }
@@ -227,8 +226,7 @@ void AppointmentsPage::SearchDiary(HWND button, SearchDirection direction) {
   const OrganiserStore& store = Host().Store();
   const std::optional<uint16_t> day =
       FindDiaryDay(store.AppointmentSlots, shown_.Day, word, direction, lowering);
-  GoToDate(day ? DateFromDayNumber(*day)
-               : CalendarDate{cdrCalender_->Year(), cdrCalender_->Month(), cdrCalender_->Day()});
+  GoToDate(day ? DateFromDayNumber(*day) : ShownDate());
   SetFocus(memAppDiary_);
 }
 

@@ -67,8 +67,6 @@ class AppointmentsPage : public OrganiserPage {
   HWND WeekNumberLabel() const { return UgeNr_; }
   // The date the calendar shows.
   CalendarDate ShownDate() const;
-  // The day the page shows, with the slot of its text.
-  const ShownDay& Shown() const { return shown_; }
   // The dial button shows while a telephone line is open.
   void ShowDialButton(bool shown);
 
