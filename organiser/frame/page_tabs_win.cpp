@@ -4,6 +4,7 @@
 
 #include "ui/dpi_win.h"
 #include "ui/tabs_win.h"
+#include "ui/text_fit_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
@@ -17,7 +18,8 @@ PageTabs::PageTabs(CreateArgs args) : args_(std::move(args)) {
   const RECT bounds = ui::Scaled(args_.bounds);
   const HWND window = args_.pages.window;
   tabs_ = ui::Created(CreateWindowExW(
-      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH,
+      0, WC_TABCONTROLW, L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH | TCS_MULTILINE,
       bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, window,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), GetModuleHandleW(nullptr), nullptr));
   SendMessageW(
@@ -25,12 +27,31 @@ PageTabs::PageTabs(CreateArgs args) : args_(std::move(args)) {
       reinterpret_cast<WPARAM>((*args_.pages.fonts)[static_cast<size_t>(FontKind::Normal)]), FALSE);
   ui::SetFixedTabSize(tabs_, kTabWidth, kTabHeight);
   for (int page = kAppointmentsPage; page <= kNotesPage; ++page) ui::InsertTab(tabs_, page, L"");
+  args_.pages.bounds = SheetBounds();
+  appointments_ = std::make_unique<AppointmentsPage>(args_.pages);
+}
+
+// The area the tabs leave, in the window's client area.
+RECT PageTabs::SheetBounds() const {
   RECT area;
   GetClientRect(tabs_, &area);
   SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  OffsetRect(&area, bounds.left, bounds.top);
-  args_.pages.bounds = area;
-  appointments_ = std::make_unique<AppointmentsPage>(args_.pages);
+  MapWindowPoints(tabs_, args_.pages.window, reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
+
+void PageTabs::FitCaptions() {
+  const int room = ui::Scaled(kTabWidth) - 2 * ui::Scaled(ui::kCaptionPadding);
+  bool fit = true;
+  for (int page = kAppointmentsPage; page <= kNotesPage; ++page) {
+    fit = fit && ui::TextExtent(tabs_, Caption(page), DT_SINGLELINE).cx <= room;
+  }
+  if (fit)
+    ui::SetFixedTabSize(tabs_, kTabWidth, kTabHeight);
+  else
+    ui::SetCaptionTabSize(tabs_, 0, kTabHeight);
+  args_.pages.bounds = SheetBounds();
+  for (OrganiserPage* page : Made()) page->Place(args_.pages.bounds);
 }
 
 template <class Sheet>

@@ -42,9 +42,15 @@ class PageTabs {
   // Brings a page to the front, making it first when it is still to come.
   void Select(int page);
   std::wstring Caption(int page) const;
+  // After the captions or the scale changed: the tabs keep their designed
+  // width where every caption fits it, and are otherwise as wide as their
+  // captions, in a second row where one is too short; the sheets take the
+  // place the tabs leave.
+  void FitCaptions();
 
  private:
   void ShowActiveSheet();
+  RECT SheetBounds() const;
   template <class Sheet>
   Sheet& MadeOnce(std::unique_ptr<Sheet>& page, TargetOwner owner);
 

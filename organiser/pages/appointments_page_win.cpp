@@ -27,6 +27,7 @@ constexpr DWORD kReadOnlyBox = WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL;
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2079;
 constexpr RECT kFeastBounds = ui::Bounds(8, 106, 117, 55);
+constexpr RECT kDiaryBounds = ui::Bounds(6, 179, 311, 125);
 // How near the page's left edge a label may grow.
 constexpr int kPageEdge = 2;
 
@@ -40,8 +41,8 @@ std::span<const PageControl<AppointmentsPage>> AppointmentsPage::Design() {
   static const PageControl<P> kDesign[] = {
       {&P::memAppDiary_,
        {kMemAppDiary, Edit, L"",
-        WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL,
-        Bounds(6, 179, 311, 125), FontKind::Normal, WS_EX_CLIENTEDGE}},
+        WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, kDiaryBounds,
+        FontKind::Normal, WS_EX_CLIENTEDGE}},
       {&P::btnToday_, {kBtnToday, Button, L"", kButton, Bounds(62, 32, 87, 17)}},
       {&P::btnDown_, {kBtnDown, Button, L"", kButton, Bounds(154, 32, 88, 17)}},
       {&P::btnUp_, {kBtnUp, Button, L"", kButton, Bounds(242, 32, 88, 17)}},
@@ -87,6 +88,7 @@ AppointmentsPage::AppointmentsPage(const PageArgs& args)
   cdrCalender_->OnChange = [this] { cdrCalenderChange(); };
   cdrCalender_->OnDblClick = [this] { cdrCalenderDblClick(); };
   Image1_ = CreateSearchPicture(ui::Bounds(154, 140, 19, 19), kImage1);
+  FitShortSheet(kDiaryBounds.bottom + kSheetMargin, {{memAppDiary_, kDiaryBounds, false}});
   SendMessageW(udSelectYear_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edtShowYear_), 0);
   SendMessageW(udSelectYear_, UDM_SETRANGE32, kFirstYear, kLastYear);
   SendMessageW(udSelectMonth_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edtShowMonth_), 0);

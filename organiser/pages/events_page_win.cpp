@@ -11,6 +11,13 @@
 #include "ui/edit_keys_win.h"
 
 namespace tovik {
+namespace {
+
+constexpr RECT kGridBounds = ui::Bounds(6, 24, 300, 257);
+constexpr RECT kSearchBoxBounds = ui::Bounds(25, 281, 157, 19);
+constexpr RECT kSearchPictureBounds = ui::Bounds(6, 281, 19, 19);
+
+}  // namespace
 
 std::span<const PageControl<EventsPage>> EventsPage::Design() {
   using P = EventsPage;
@@ -18,7 +25,7 @@ std::span<const PageControl<EventsPage>> EventsPage::Design() {
   using enum ui::ControlClass;
   static const PageControl<P> kDesign[] = {
       {&P::edtEventsSearch_,
-       {kEdtEventsSearch, Edit, L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(25, 281, 157, 19),
+       {kEdtEventsSearch, Edit, L"", WS_TABSTOP | ES_AUTOHSCROLL, kSearchBoxBounds,
         FontKind::Normal, WS_EX_CLIENTEDGE}},
       {&P::lblEventsHead_,
        {kLblEventsHead, Label, L"", SS_LEFT | SS_NOPREFIX, Bounds(6, 2, 297, 18),
@@ -32,7 +39,7 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
       .name = "sgEvents",
       .parent = Panel().hwnd(),
       .id = kSgEvents,
-      .bounds = ui::Bounds(6, 24, 300, 257),
+      .bounds = kGridBounds,
       .shape = {.Columns = 3, .Rows = kGridRows, .FixedRows = 1, .VerticalScrollBar = true},
       .storedRows = kStoredRows,
       .colWidths = {28, 26, 215},
@@ -41,7 +48,10 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
       .editing = true,
       .tabs = true});
   CreateControls(*this, Design());
-  Image3_ = CreateSearchPicture(ui::Bounds(6, 281, 19, 19), kImage3);
+  Image3_ = CreateSearchPicture(kSearchPictureBounds, kImage3);
+  FitShortSheet(kSearchBoxBounds.bottom + kSheetMargin, {{sgEvents_->hwnd(), kGridBounds, false},
+                                                         {edtEventsSearch_, kSearchBoxBounds, true},
+                                                         {Image3_, kSearchPictureBounds, true}});
   // The search box keeps its help context in every language.
   SetWindowContextHelpId(edtEventsSearch_, kSearchBoxHelpContext);
   sgEvents_->EditMask = [](int col) { return col < 2 ? std::wstring(L"00") : std::wstring(); };

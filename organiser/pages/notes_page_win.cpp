@@ -19,6 +19,8 @@ namespace {
 
 constexpr RECT kInnerBounds = ui::Bounds(6, 23, 323, 274);
 constexpr int kTabStripHeight = 42;
+constexpr RECT kSearchBoxBounds = ui::Bounds(25, 297, 157, 19);
+constexpr RECT kSearchPictureBounds = ui::Bounds(6, 297, 19, 19);
 
 }  // namespace
 
@@ -29,8 +31,8 @@ std::span<const PageControl<NotesPage>> NotesPage::Design() {
   constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
   static const PageControl<P> kDesign[] = {
       {&P::SrchNot_,
-       {kSrchNot, Edit, L"", WS_TABSTOP | ES_AUTOHSCROLL, Bounds(25, 297, 157, 19),
-        FontKind::Normal, WS_EX_CLIENTEDGE}},
+       {kSrchNot, Edit, L"", WS_TABSTOP | ES_AUTOHSCROLL, kSearchBoxBounds, FontKind::Normal,
+        WS_EX_CLIENTEDGE}},
       {&P::btnTodoHyperlink_,
        {kBtnTodoHyperlink, Button, L"Cyberlink", kButton, Bounds(189, 4, 68, 17)}},
       {&P::btnTodoDial_, {kBtnTodoDial, Button, L"", kButton, Bounds(257, 4, 68, 17)}},
@@ -60,7 +62,11 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
       ui::Bounds(0, kTabStripHeight, width, height - kTabStripHeight), kMemTodoNotes,
       WS_EX_CLIENTEDGE);
   CreateControls(*this, Design());
-  Image2_ = CreateSearchPicture(ui::Bounds(6, 297, 19, 19), kImage2);
+  Image2_ = CreateSearchPicture(kSearchPictureBounds, kImage2);
+  FitShortSheet(kSearchBoxBounds.bottom + kSheetMargin,
+                {{pnlTasksInner_->hwnd(), kInnerBounds, false},
+                 {SrchNot_, kSearchBoxBounds, true},
+                 {Image2_, kSearchPictureBounds, true}});
   // The search box keeps its help context in every language.
   SetWindowContextHelpId(SrchNot_, kSearchBoxHelpContext);
   // A page is stored with its closing NUL in fewer than 65535 bytes.
@@ -142,6 +148,10 @@ void NotesPage::FitTabStrip() {
 }
 
 void NotesPage::OnScaleChanged() {
+  FitTabStrip();
+}
+
+void NotesPage::OnSheetLaidOut() {
   FitTabStrip();
 }
 

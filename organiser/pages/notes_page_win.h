@@ -46,6 +46,7 @@ class NotesPage : public OrganiserPage {
   bool OnControlCommand(HWND control, int id, int code) override;
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
   void OnScaleChanged() override;
+  void OnSheetLaidOut() override;
 
  private:
   static std::span<const PageControl<NotesPage>> Design();

@@ -1,9 +1,11 @@
 #include "organiser/pages/page_win.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "base/wide_text_win.h"
 #include "organiser/links/links_win.h"
+#include "ui/dpi_win.h"
 #include "ui/input_filter_win.h"
 #include "ui/window_win.h"
 
@@ -24,6 +26,39 @@ OrganiserPage::OrganiserPage(const PageArgs& args, std::string_view sheetName,
                                    args.bounds.bottom - args.bounds.top),
               .events = this}) {
   SetWindowPos(sheet_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void OrganiserPage::Place(const RECT& bounds) {
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  SetWindowPos(sheet_.hwnd(), nullptr, bounds.left, bounds.top, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(panel_.hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOutForSheetHeight();
+}
+
+void OrganiserPage::FitShortSheet(int neededHeight, std::vector<ShortSheetRow> rows) {
+  neededHeight_ = neededHeight;
+  shortSheetRows_ = std::move(rows);
+  LayOutForSheetHeight();
+}
+
+// From the design each time, so that a sheet that grows again, or a change
+// of scale, leaves each control where it was designed.
+void OrganiserPage::LayOutForSheetHeight() {
+  RECT sheet;
+  GetClientRect(sheet_.hwnd(), &sheet);
+  const int shortfall = std::max(0, ui::Scaled(neededHeight_) - static_cast<int>(sheet.bottom));
+  for (const ShortSheetRow& row : shortSheetRows_) {
+    RECT place = ui::Scaled(row.designed);
+    if (row.movesUp)
+      OffsetRect(&place, 0, -shortfall);
+    else
+      place.bottom -= shortfall;
+    SetWindowPos(row.window, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  OnSheetLaidOut();
 }
 
 std::string OrganiserPage::CommitNoteBox(HWND box,

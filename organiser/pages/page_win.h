@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "organiser/languages/language_texts.h"
 #include "organiser/languages/targets.h"
@@ -61,6 +62,9 @@ struct PageArgs {
 
 using ui::FontKind;
 
+// Between a page's lowest control and the bottom of its sheet, as designed.
+constexpr int kSheetMargin = 6;
+
 // One row of a page's design table: a control as designed, held in a member
 // of the page. The rows come in tab order.
 template <class Page>
@@ -90,6 +94,10 @@ class OrganiserPage : public ui::ControlEvents {
   // The help contexts of the page's controls in the current language.
   virtual void ApplyHelpContexts(const HelpContexts& contexts) = 0;
 
+  // The sheet takes the place that pgcTop's tabs leave, in the window's
+  // client area.
+  void Place(const RECT& bounds);
+
  protected:
   OrganiserPage(const PageArgs& args, std::string_view sheetName, std::string_view panelName);
 
@@ -100,6 +108,19 @@ class OrganiserPage : public ui::ControlEvents {
       page.*(row.member) = ui::CreateDesigned(panel_, row.design, *args_.fonts);
     }
   }
+  // How a control makes room when the sheet is shorter than the page's
+  // design needs (pgcTop's tabs took a second row): the page's tall box gives
+  // up the height, and what lies below it moves up by as much.
+  struct ShortSheetRow {
+    HWND window;
+    RECT designed;  // in its parent, at 96 DPI
+    bool movesUp;   // else it is the tall box, or holds it
+  };
+  // `neededHeight` is the designed height that the page's controls need.
+  void FitShortSheet(int neededHeight, std::vector<ShortSheetRow> rows);
+  // After the rows took their places for the sheet's height.
+  virtual void OnSheetLaidOut() {}
+
   // A picture of a magnifying glass whose click reaches the page.
   HWND CreateSearchPicture(const RECT& bounds, int id);
 
@@ -125,10 +146,13 @@ class OrganiserPage : public ui::ControlEvents {
 
  private:
   std::wstring RefusedInputTip(const ui::FilteredInput& input, bool pasted);
+  void LayOutForSheetHeight();
 
   PageArgs args_;
   ui::Panel sheet_;
   ui::Panel panel_;
+  int neededHeight_ = 0;
+  std::vector<ShortSheetRow> shortSheetRows_;
 };
 
 }  // namespace tovik

@@ -41,9 +41,9 @@ RECT PlaceOf(HWND window) {
   return r;
 }
 
-// The note tabs, then labels and buttons anywhere inside the window. The
-// page tabs are left out: their captions are wider than the window in five
-// languages and need a second row of tabs, for which it makes no room yet.
+// The tabs, labels and buttons anywhere inside the window, and each control
+// of a page inside its parent: a page whose tabs took a second row still
+// shows all of itself.
 void CheckControls(HWND top) {
   std::vector<HWND> controls;
   EnumChildWindows(
@@ -60,7 +60,14 @@ void CheckControls(HWND top) {
     RECT client;
     GetClientRect(control, &client);
     const std::wstring text = ui::WindowText(control);
-    if (std::wstring(kind) == WC_TABCONTROLW && GetDlgCtrlID(control) != PageTabs::kId) {
+    if ((style & WS_VISIBLE) && GetParent(control) != top) {
+      RECT room;
+      GetClientRect(GetParent(control), &room);
+      const RECT place = PlaceOf(control);
+      ExpectFits(std::wstring(kind) + L" " + text + L" inside its parent",
+                 {place.right, place.bottom}, {room.right, room.bottom});
+    }
+    if (std::wstring(kind) == WC_TABCONTROLW) {
       for (int tab = 0; tab < TabCtrl_GetItemCount(control); ++tab) {
         const std::wstring caption = ui::TabCaption(control, tab);
         RECT item;
