@@ -1,3 +1,4 @@
+// locales: en_US.UTF-8 pt_PT.UTF-8
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -6,11 +7,16 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <thread>
 
 #include "base/day_number.h"
 #include "base/wide_text_win.h"
+#include "calendar/date_format_win.h"
 #include "reminder/chk_tovik_main_win.h"
+#include "ui/dpi_win.h"
+#include "ui/text_fit_win.h"
+#include "ui/window_win.h"
 
 namespace tovik {
 namespace {
@@ -171,6 +177,38 @@ TEST_F(ReminderWindowTest, ShowsItsSelectionInTheLanguageOfTheFile) {
   GetWindowRect(heading, &headingRect);
   GetWindowRect(main.Control(ReminderControl::lblTodosAndNotes), &todoRect);
   EXPECT_FALSE(IntersectRect(&overlap, &headingRect, &todoRect));
+}
+
+// Each caption whole, with the locale's own dates on the day whose weekday
+// has the longest name; the button's 3 pixels clear of either edge.
+TEST_F(ReminderWindowTest, EveryTextFitsInEveryLanguageAndScale) {
+  WinDateFormatter dates;
+  const auto weekday = [&](int32_t day) { return dates.Format(DateFromDayNumber(day), "dddd"); };
+  int32_t longest = kToday;
+  for (int32_t day = kToday; day < kToday + 7; ++day) {
+    if (weekday(day).size() > weekday(longest).size()) longest = day;
+  }
+  for (const int dpi : {96, 144, 192}) {
+    ui::SetLayoutDpi(dpi);
+    for (int language = 1; language <= kLanguageCount; ++language) {
+      ReminderSelection selection = Selection();
+      selection.Today = longest;
+      selection.Data.LanguageId = static_cast<Language>(language);
+      TChkTovikMain main(log_, dates);
+      ASSERT_TRUE(main.CreateFor(std::move(selection)));
+      main.Show(SW_HIDE);  // lettered, without waiting on the screen
+      for (const auto& [id, name] : kControlNames) {
+        if (std::string_view(name).starts_with("IP")) continue;  // a box scrolls
+        const HWND control = main.Control(id);
+        const int padding = id == ReminderControl::btnExit ? 6 : 0;
+        RECT room;
+        GetClientRect(control, &room);
+        EXPECT_LE(ui::TextExtent(control, ui::WindowText(control)).cx + padding, room.right)
+            << name << " in language " << language << " at " << dpi << " DPI";
+      }
+    }
+  }
+  ui::SetLayoutDpi(ui::kDesignDpi);
 }
 
 // The colours a control is drawn in, as the window answers WM_CTLCOLORSTATIC.
