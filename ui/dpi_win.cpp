@@ -33,7 +33,7 @@ void RescaleChild(HWND child, int oldDpi, int newDpi, std::span<const FontSwap> 
       break;
     }
   }
-  if (HasFixedTabSize(child)) ScaleTabSize(child);
+  if (HasDesignedTabSize(child)) ScaleTabSize(child);
 }
 
 }  // namespace

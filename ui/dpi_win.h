@@ -40,7 +40,7 @@ struct FontSwap {
 // its fonts have changed: it takes the place that Windows suggests, every
 // window inside it takes its place and size in the new scale, swaps its font
 // for the new one, and gets WM_DPICHANGED_AFTERPARENT, on which own windows
-// scale what else they draw; tab strips of fixed-width tabs scale their tabs.
+// scale what else they draw; tab strips of designed tab sizes scale their tabs.
 void RescaleWindowTree(HWND window, const RECT& suggested, int oldDpi,
                        std::span<const FontSwap> fonts);
 

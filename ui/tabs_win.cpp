@@ -9,23 +9,16 @@
 namespace tovik::ui {
 namespace {
 
-// The designed tab size of the strips whose tabs follow the scale, and the
-// mark of those whose tabs grow to their captions.
-constexpr wchar_t kFixedTabsProperty[] = L"TovikFixedTabs";
-constexpr wchar_t kCaptionTabsProperty[] = L"TovikCaptionTabs";
+// The designed tab size of the strips whose tabs follow the scale.
+constexpr wchar_t kTabSizeProperty[] = L"TovikTabSize";
+// Between a caption and either side of its tab, as designed.
+constexpr int kCaptionPadding = 4;
 
 TCITEMW CaptionItem(std::wstring& caption) {
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = caption.data();
   return item;
-}
-
-// Stores the designed size of a strip's tabs and gives it to them.
-void StoreTabSize(HWND tabs, int width, int height) {
-  SetPropW(tabs, kFixedTabsProperty,
-           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(MAKELONG(width, height))));
-  ScaleTabSize(tabs);
 }
 
 }  // namespace
@@ -52,34 +45,25 @@ std::wstring TabCaption(HWND tabs, int index) {
   return text;
 }
 
-void SetFixedTabSize(HWND tabs, int width, int height) {
-  SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) | TCS_FIXEDWIDTH);
-  RemovePropW(tabs, kCaptionTabsProperty);
-  StoreTabSize(tabs, width, height);
-}
-
-// Without fixed widths a tab is as wide as its caption and the padding on
+// A tab is as wide as its caption and the padding on
 // either side, and never narrower than the minimum.
-void SetCaptionTabSize(HWND tabs, int minWidth, int height) {
-  SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) & ~TCS_FIXEDWIDTH);
-  SetPropW(tabs, kCaptionTabsProperty, reinterpret_cast<HANDLE>(1));
-  StoreTabSize(tabs, minWidth, height);
+void SetTabSize(HWND tabs, int minWidth, int height) {
+  SetPropW(tabs, kTabSizeProperty,
+           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(MAKELONG(minWidth, height))));
+  ScaleTabSize(tabs);
 }
 
 void ScaleTabSize(HWND tabs) {
   const auto designed =
-      static_cast<DWORD>(reinterpret_cast<INT_PTR>(GetPropW(tabs, kFixedTabsProperty)));
+      static_cast<DWORD>(reinterpret_cast<INT_PTR>(GetPropW(tabs, kTabSizeProperty)));
   const int width = Scaled(LOWORD(designed));
-  const int height = Scaled(HIWORD(designed));
-  if (GetPropW(tabs, kCaptionTabsProperty) != nullptr) {
-    SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, width);
-    SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(Scaled(kCaptionPadding), Scaled(3)));
-  }
-  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+  SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, width);
+  SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(Scaled(kCaptionPadding), Scaled(3)));
+  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(width, Scaled(HIWORD(designed))));
 }
 
-bool HasFixedTabSize(HWND window) {
-  return GetPropW(window, kFixedTabsProperty) != nullptr;
+bool HasDesignedTabSize(HWND window) {
+  return GetPropW(window, kTabSizeProperty) != nullptr;
 }
 
 }  // namespace tovik::ui

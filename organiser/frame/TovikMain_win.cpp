@@ -402,7 +402,7 @@ LRESULT TTovikMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // is made again when next asked for.
       fonts_.FollowScale(hwnd(), HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       ui::FitClientHeight(hwnd(), ui::Scaled(kClientHeight));
-      pages_->FitCaptions();
+      pages_->PlaceSheets();
       if (about_ && !about_->IsShowing()) about_.reset();
       return 0;
   }

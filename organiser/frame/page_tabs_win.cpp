@@ -4,7 +4,6 @@
 
 #include "ui/dpi_win.h"
 #include "ui/tabs_win.h"
-#include "ui/text_fit_win.h"
 #include "ui/window_win.h"
 
 namespace tovik {
@@ -18,46 +17,36 @@ PageTabs::PageTabs(CreateArgs args) : args_(std::move(args)) {
   const RECT bounds = ui::Scaled(args_.bounds);
   const HWND window = args_.pages.window;
   tabs_ = ui::Created(CreateWindowExW(
-      0, WC_TABCONTROLW, L"",
-      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH | TCS_MULTILINE,
+      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_MULTILINE,
       bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, window,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), GetModuleHandleW(nullptr), nullptr));
   SendMessageW(
       tabs_, WM_SETFONT,
       reinterpret_cast<WPARAM>((*args_.pages.fonts)[static_cast<size_t>(FontKind::Normal)]), FALSE);
-  ui::SetFixedTabSize(tabs_, kTabWidth, kTabHeight);
+  ui::SetTabSize(tabs_, kTabWidth, kTabHeight);
   for (int page = kAppointmentsPage; page <= kNotesPage; ++page) ui::InsertTab(tabs_, page, L"");
-  args_.pages.bounds = SheetBounds();
-  appointments_ = std::make_unique<AppointmentsPage>(args_.pages);
+  appointments_ = std::make_unique<AppointmentsPage>(ArgsForPage());
 }
 
-// The area the tabs leave, in the window's client area.
-RECT PageTabs::SheetBounds() const {
-  RECT area;
-  GetClientRect(tabs_, &area);
-  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  MapWindowPoints(tabs_, args_.pages.window, reinterpret_cast<POINT*>(&area), 2);
-  return area;
+// The pages' arguments with the area the tabs leave, in the window's client
+// area.
+PageArgs PageTabs::ArgsForPage() const {
+  PageArgs page = args_.pages;
+  GetClientRect(tabs_, &page.bounds);
+  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page.bounds));
+  MapWindowPoints(tabs_, page.window, reinterpret_cast<POINT*>(&page.bounds), 2);
+  return page;
 }
 
-void PageTabs::FitCaptions() {
-  const int room = ui::Scaled(kTabWidth) - 2 * ui::Scaled(ui::kCaptionPadding);
-  bool fit = true;
-  for (int page = kAppointmentsPage; page <= kNotesPage; ++page) {
-    fit = fit && ui::TextExtent(tabs_, Caption(page), DT_SINGLELINE).cx <= room;
-  }
-  if (fit)
-    ui::SetFixedTabSize(tabs_, kTabWidth, kTabHeight);
-  else
-    ui::SetCaptionTabSize(tabs_, 0, kTabHeight);
-  args_.pages.bounds = SheetBounds();
-  for (OrganiserPage* page : Made()) page->Place(args_.pages.bounds);
+void PageTabs::PlaceSheets() {
+  const RECT bounds = ArgsForPage().bounds;
+  for (OrganiserPage* page : Made()) page->Place(bounds);
 }
 
 template <class Sheet>
 Sheet& PageTabs::MadeOnce(std::unique_ptr<Sheet>& page, TargetOwner owner) {
   if (!page) {
-    page = std::make_unique<Sheet>(args_.pages);
+    page = std::make_unique<Sheet>(ArgsForPage());
     args_.onPageMade(*page, owner);
     ShowActiveSheet();
   }

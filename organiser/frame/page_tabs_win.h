@@ -22,7 +22,7 @@ class PageTabs {
 
   struct CreateArgs {
     RECT bounds{};   // in the window's client area, as designed
-    PageArgs pages;  // the bounds are the tabs' own
+    PageArgs pages;  // its bounds are left to the tabs
     // A page made after the window, to take what the window has applied.
     std::function<void(OrganiserPage& page, TargetOwner owner)> onPageMade;
   };
@@ -42,15 +42,13 @@ class PageTabs {
   // Brings a page to the front, making it first when it is still to come.
   void Select(int page);
   std::wstring Caption(int page) const;
-  // After the captions or the scale changed: the tabs keep their designed
-  // width where every caption fits it, and are otherwise as wide as their
-  // captions, in a second row where one is too short; the sheets take the
-  // place the tabs leave.
-  void FitCaptions();
+  // After the captions or the scale changed, the tabs may take another
+  // number of rows: the sheets take the place the tabs leave.
+  void PlaceSheets();
 
  private:
   void ShowActiveSheet();
-  RECT SheetBounds() const;
+  PageArgs ArgsForPage() const;
   template <class Sheet>
   Sheet& MadeOnce(std::unique_ptr<Sheet>& page, TargetOwner owner);
 

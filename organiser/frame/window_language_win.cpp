@@ -44,7 +44,7 @@ void WindowLanguage::Apply(const FileHeader& settings) {
   ApplyColors(settings);
   s_.pages.Appointments().ShowDate();
   for (const LanguageRow& row : ShownLanguageRows(settings.LanguageId)) SetRowText(row);
-  s_.pages.FitCaptions();
+  s_.pages.PlaceSheets();
   if (s_.about) s_.about->FitTexts();
   DrawMenuBar(s_.window);
   CopyDialCaption();

@@ -88,7 +88,7 @@ AppointmentsPage::AppointmentsPage(const PageArgs& args)
   cdrCalender_->OnChange = [this] { cdrCalenderChange(); };
   cdrCalender_->OnDblClick = [this] { cdrCalenderDblClick(); };
   Image1_ = CreateSearchPicture(ui::Bounds(154, 140, 19, 19), kImage1);
-  FitShortSheet(kDiaryBounds.bottom + kSheetMargin, {{memAppDiary_, kDiaryBounds, false}});
+  FitShortSheet({{memAppDiary_, kDiaryBounds, false}});
   SendMessageW(udSelectYear_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edtShowYear_), 0);
   SendMessageW(udSelectYear_, UDM_SETRANGE32, kFirstYear, kLastYear);
   SendMessageW(udSelectMonth_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edtShowMonth_), 0);

@@ -49,9 +49,9 @@ EventsPage::EventsPage(const PageArgs& args) : OrganiserPage(args, "psEvents", "
       .tabs = true});
   CreateControls(*this, Design());
   Image3_ = CreateSearchPicture(kSearchPictureBounds, kImage3);
-  FitShortSheet(kSearchBoxBounds.bottom + kSheetMargin, {{sgEvents_->hwnd(), kGridBounds, false},
-                                                         {edtEventsSearch_, kSearchBoxBounds, true},
-                                                         {Image3_, kSearchPictureBounds, true}});
+  FitShortSheet({{sgEvents_->hwnd(), kGridBounds, false},
+                 {edtEventsSearch_, kSearchBoxBounds, true},
+                 {Image3_, kSearchPictureBounds, true}});
   // The search box keeps its help context in every language.
   SetWindowContextHelpId(edtEventsSearch_, kSearchBoxHelpContext);
   sgEvents_->EditMask = [](int col) { return col < 2 ? std::wstring(L"00") : std::wstring(); };

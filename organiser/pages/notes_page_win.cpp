@@ -53,7 +53,7 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
   tbcTask_ = pnlTasksInner_->AddControl(WC_TABCONTROLW, L"",
                                         WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE,
                                         ui::Bounds(0, 0, width, kTabStripHeight), kTbcTask);
-  ui::SetCaptionTabSize(tbcTask_, kTabWidth, kTabHeight);
+  ui::SetTabSize(tbcTask_, kTabWidth, kTabHeight);
   for (int page = 0; page < static_cast<int>(kNotePages); ++page)
     ui::InsertTab(tbcTask_, page, L"-");
   memTodoNotes_ = pnlTasksInner_->AddControl(
@@ -63,8 +63,7 @@ NotesPage::NotesPage(const PageArgs& args) : OrganiserPage(args, "psTodos", "pnl
       WS_EX_CLIENTEDGE);
   CreateControls(*this, Design());
   Image2_ = CreateSearchPicture(kSearchPictureBounds, kImage2);
-  FitShortSheet(kSearchBoxBounds.bottom + kSheetMargin,
-                {{pnlTasksInner_->hwnd(), kInnerBounds, false},
+  FitShortSheet({{pnlTasksInner_->hwnd(), kInnerBounds, false},
                  {SrchNot_, kSearchBoxBounds, true},
                  {Image2_, kSearchPictureBounds, true}});
   // The search box keeps its help context in every language.

@@ -37,18 +37,21 @@ void OrganiserPage::Place(const RECT& bounds) {
   LayOutForSheetHeight();
 }
 
-void OrganiserPage::FitShortSheet(int neededHeight, std::vector<ShortSheetRow> rows) {
-  neededHeight_ = neededHeight;
+void OrganiserPage::FitShortSheet(std::vector<ShortSheetRow> rows) {
   shortSheetRows_ = std::move(rows);
   LayOutForSheetHeight();
 }
 
 // From the design each time, so that a sheet that grows again, or a change
-// of scale, leaves each control where it was designed.
+// of scale, leaves each control where it was designed. The page needs its
+// lowest control and a margin below it.
 void OrganiserPage::LayOutForSheetHeight() {
+  constexpr int kSheetMargin = 6;
+  LONG needed = 0;
+  for (const ShortSheetRow& row : shortSheetRows_) needed = std::max(needed, row.designed.bottom);
   RECT sheet;
   GetClientRect(sheet_.hwnd(), &sheet);
-  const int shortfall = std::max(0, ui::Scaled(neededHeight_) - static_cast<int>(sheet.bottom));
+  const LONG shortfall = std::max(0L, ui::Scaled(needed + kSheetMargin) - sheet.bottom);
   for (const ShortSheetRow& row : shortSheetRows_) {
     RECT place = ui::Scaled(row.designed);
     if (row.movesUp)

@@ -62,9 +62,6 @@ struct PageArgs {
 
 using ui::FontKind;
 
-// Between a page's lowest control and the bottom of its sheet, as designed.
-constexpr int kSheetMargin = 6;
-
 // One row of a page's design table: a control as designed, held in a member
 // of the page. The rows come in tab order.
 template <class Page>
@@ -116,8 +113,8 @@ class OrganiserPage : public ui::ControlEvents {
     RECT designed;  // in its parent, at 96 DPI
     bool movesUp;   // else it is the tall box, or holds it
   };
-  // `neededHeight` is the designed height that the page's controls need.
-  void FitShortSheet(int neededHeight, std::vector<ShortSheetRow> rows);
+  // The rows reach the lowest control on the page.
+  void FitShortSheet(std::vector<ShortSheetRow> rows);
   // After the rows took their places for the sheet's height.
   virtual void OnSheetLaidOut() {}
 
@@ -151,7 +148,6 @@ class OrganiserPage : public ui::ControlEvents {
   PageArgs args_;
   ui::Panel sheet_;
   ui::Panel panel_;
-  int neededHeight_ = 0;
   std::vector<ShortSheetRow> shortSheetRows_;
 };
 
