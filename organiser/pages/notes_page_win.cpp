@@ -146,10 +146,6 @@ void NotesPage::FitTabStrip() {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void NotesPage::OnScaleChanged() {
-  FitTabStrip();
-}
-
 void NotesPage::OnSheetLaidOut() {
   FitTabStrip();
 }

@@ -45,11 +45,11 @@ class NotesPage : public OrganiserPage {
 
   bool OnControlCommand(HWND control, int id, int code) override;
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
-  void OnScaleChanged() override;
-  void OnSheetLaidOut() override;
 
  private:
   static std::span<const PageControl<NotesPage>> Design();
+  // Also after a change of scale, when the window lays its pages out again.
+  void OnSheetLaidOut() override;
   void SetTabTitle(int page, const std::wstring& title);
   void FitTabStrip();
   void ShowNotePage();    // tbcTaskChange

@@ -115,7 +115,9 @@ class OrganiserPage : public ui::ControlEvents {
   };
   // The rows reach the lowest control on the page.
   void FitShortSheet(std::vector<ShortSheetRow> rows);
-  // After the rows took their places for the sheet's height.
+  // After the rows took their places for the sheet's height: when the page
+  // is made, and whenever the window places its sheets (a change of the
+  // tabs' rows or of scale).
   virtual void OnSheetLaidOut() {}
 
   // A picture of a magnifying glass whose click reaches the page.
