@@ -125,9 +125,6 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:  // for the controls made after a change of scale
       font_ = reinterpret_cast<HFONT>(wParam);
       return 0;
-    case WM_DPICHANGED_AFTERPARENT:
-      if (events_) events_->OnScaleChanged();
-      return 0;
     case WM_CTLCOLORBTN:  // the corners around a button
       return reinterpret_cast<LRESULT>(brush_.get());
     case WM_SETCURSOR:

@@ -19,8 +19,6 @@ class ControlEvents {
   virtual bool OnControlCommand(HWND control, int id, int code) = 0;
   // A control's WM_NOTIFY; true when it was handled, with the answer in *result.
   virtual bool OnControlNotify(const NMHDR& header, LRESULT* result) = 0;
-  // The panel and its controls have taken another scale and its fonts.
-  virtual void OnScaleChanged() {}
 
  protected:
   ~ControlEvents() = default;

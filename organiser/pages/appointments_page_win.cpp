@@ -181,8 +181,7 @@ void AppointmentsPage::FitFeastLabel() {
   InvalidateRect(lblHoly_, nullptr, TRUE);
 }
 
-// The label's lines take another width in the fonts of another scale.
-void AppointmentsPage::OnScaleChanged() {
+void AppointmentsPage::OnSheetLaidOut() {
   FitFeastLabel();
 }
 

@@ -82,9 +82,10 @@ class AppointmentsPage : public OrganiserPage {
 
   bool OnControlCommand(HWND control, int id, int code) override;
   bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
-  void OnScaleChanged() override;
 
  private:
+  // The feast label's lines take another width in another scale's fonts.
+  void OnSheetLaidOut() override;
   // The handlers of the page's controls.
   void cdrCalenderChange();
   void cdrCalenderDblClick();
