@@ -6,11 +6,13 @@
 
 namespace tovik {
 
-std::string SystemErrorText(unsigned long code) {
+std::string SystemErrorText(unsigned long code, const wchar_t* module) {
   wchar_t* buffer = nullptr;
-  const DWORD n = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const HMODULE source = module ? GetModuleHandleW(module) : nullptr;
+  const DWORD n =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                         FORMAT_MESSAGE_IGNORE_INSERTS | (source ? FORMAT_MESSAGE_FROM_HMODULE : 0),
+                     source, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring text = n ? std::wstring(buffer, n) : std::wstring();
   LocalFree(buffer);
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();

@@ -7,8 +7,9 @@
 namespace tovik {
 
 // The system's text for an error code, without the line break it ends with;
-// empty when the system has no text for it.
-std::string SystemErrorText(unsigned long code);
+// empty when the system has no text for it. A loaded module's own texts,
+// when named, come before the system's.
+std::string SystemErrorText(unsigned long code, const wchar_t* module = nullptr);
 
 // The full path of the running executable, as UTF-8.
 std::string ExecutablePath();

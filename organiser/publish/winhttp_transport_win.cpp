@@ -11,51 +11,25 @@ constexpr int kTransferMilliseconds = 30000;
 // WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY: the proxy as Windows 8.1 and later
 // find it for the user; older systems refuse it and take the default.
 constexpr DWORD kAutomaticProxy = 4;
+constexpr wchar_t kUserAgent[] = L"Tovik/5.63";
 
 // The system's words for a WinHTTP failure, with its number.
 std::string FailureText(DWORD error) {
-  std::string text;
-  wchar_t* message = nullptr;
-  if (FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_HMODULE |
-                         FORMAT_MESSAGE_IGNORE_INSERTS,
-                     GetModuleHandleW(L"winhttp.dll"), error, 0,
-                     reinterpret_cast<wchar_t*>(&message), 0, nullptr) != 0) {
-    text = WideToUtf8(message);
-    LocalFree(message);
-  } else {
-    text = SystemErrorText(error);
-  }
-  while (!text.empty() &&
-         (text.back() == '\n' || text.back() == '\r' || text.back() == '.' || text.back() == ' ')) {
-    text.pop_back();
-  }
+  std::string text = SystemErrorText(error, L"winhttp.dll");
+  while (!text.empty() && (text.back() == '.' || text.back() == ' ')) text.pop_back();
   const std::string number = "error " + std::to_string(error);
   return text.empty() ? number : text + " (" + number + ")";
 }
-
-class RequestHandle {
- public:
-  explicit RequestHandle(HINTERNET handle) : handle_(handle) {}
-  ~RequestHandle() {
-    if (handle_) WinHttpCloseHandle(handle_);
-  }
-  RequestHandle(const RequestHandle&) = delete;
-  RequestHandle& operator=(const RequestHandle&) = delete;
-  HINTERNET get() const { return handle_; }
-
- private:
-  HINTERNET handle_;
-};
 
 }  // namespace
 
 WinHttpTransport::WinHttpTransport(const std::wstring& user, const std::wstring& password)
     : authorization_(BasicAuthorization(WideToUtf8(user), WideToUtf8(password))) {
-  session_ = WinHttpOpen(L"Tovik/5.63", kAutomaticProxy, WINHTTP_NO_PROXY_NAME,
-                         WINHTTP_NO_PROXY_BYPASS, 0);
+  session_ = InternetHandle(
+      WinHttpOpen(kUserAgent, kAutomaticProxy, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
   if (!session_) {
-    session_ = WinHttpOpen(L"Tovik/5.63", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
-                           WINHTTP_NO_PROXY_BYPASS, 0);
+    session_ = InternetHandle(WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                                          WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
   }
   if (session_) {
     WinHttpSetTimeouts(session_, kConnectMilliseconds, kConnectMilliseconds, kTransferMilliseconds,
@@ -63,15 +37,9 @@ WinHttpTransport::WinHttpTransport(const std::wstring& user, const std::wstring&
   }
 }
 
-WinHttpTransport::~WinHttpTransport() {
-  if (connection_) WinHttpCloseHandle(connection_);
-  if (session_) WinHttpCloseHandle(session_);
-}
-
 HINTERNET WinHttpTransport::Connection(const std::wstring& host, INTERNET_PORT port) {
   if (connection_ && host == host_ && port == port_) return connection_;
-  if (connection_) WinHttpCloseHandle(connection_);
-  connection_ = WinHttpConnect(session_, host.c_str(), port, 0);
+  connection_ = InternetHandle(WinHttpConnect(session_, host.c_str(), port, 0));
   host_ = host;
   port_ = port;
   return connection_;
@@ -95,7 +63,7 @@ HttpResponse WinHttpTransport::Send(const HttpRequest& request) {
   if (path.empty()) path = L"/";
   const HINTERNET connection = Connection(host, parts.nPort);
   if (!connection) return failed();
-  const RequestHandle handle(
+  const InternetHandle handle(
       WinHttpOpenRequest(connection, Utf8ToWide(request.Method).c_str(), path.c_str(), nullptr,
                          WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                          parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));

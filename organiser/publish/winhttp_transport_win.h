@@ -5,6 +5,7 @@
 #include <string>
 
 #include "organiser/publish/publish_run.h"
+#include "ui/gdi_win.h"
 
 namespace tovik {
 
@@ -15,18 +16,19 @@ namespace tovik {
 class WinHttpTransport : public HttpTransport {
  public:
   WinHttpTransport(const std::wstring& user, const std::wstring& password);
-  ~WinHttpTransport() override;
-  WinHttpTransport(const WinHttpTransport&) = delete;
-  WinHttpTransport& operator=(const WinHttpTransport&) = delete;
 
   HttpResponse Send(const HttpRequest& request) override;
 
  private:
+  struct CloseInternetHandle {
+    void operator()(HINTERNET handle) const { WinHttpCloseHandle(handle); }
+  };
+  using InternetHandle = ui::OwnedHandle<HINTERNET, CloseInternetHandle>;
   HINTERNET Connection(const std::wstring& host, INTERNET_PORT port);
 
   std::string authorization_;
-  HINTERNET session_ = nullptr;
-  HINTERNET connection_ = nullptr;
+  InternetHandle session_;
+  InternetHandle connection_;
   std::wstring host_;
   INTERNET_PORT port_ = 0;
 };
