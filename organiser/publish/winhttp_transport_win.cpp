@@ -88,8 +88,11 @@ HttpResponse WinHttpTransport::Send(const HttpRequest& request) {
                           reason, &length, WINHTTP_NO_HEADER_INDEX)) {
     response.Reason = WideToUtf8(reason);
   }
-  // The body is read to its end, so that the connection can be used again.
-  for (DWORD available = 0; WinHttpQueryDataAvailable(handle.get(), &available) && available > 0;) {
+  // The body is read to its end, so that the connection can be used again;
+  // a body cut short is a failure, not a shorter answer.
+  for (DWORD available = 0;;) {
+    if (!WinHttpQueryDataAvailable(handle.get(), &available)) return failed();
+    if (available == 0) break;
     const size_t at = response.Body.size();
     response.Body.resize(at + available);
     DWORD read = 0;
