@@ -67,9 +67,11 @@ std::wstring NameCharacters(std::wstring_view characters, size_t most) {
   return named;
 }
 
-std::wstring FillIn(std::wstring_view text, std::wstring_view value) {
+std::wstring FillIn(std::wstring_view text, std::wstring_view value, std::wstring_view mark) {
   std::wstring filled(text);
-  if (const size_t at = filled.find(L"%1"); at != std::wstring::npos) filled.replace(at, 2, value);
+  if (const size_t at = filled.find(mark); at != std::wstring::npos) {
+    filled.replace(at, mark.size(), value);
+  }
   return filled;
 }
 

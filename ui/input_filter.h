@@ -34,7 +34,8 @@ FilteredInput FilterInput(std::wstring_view text, const CharacterRule& rule, siz
 // listed, the first `most` of them.
 std::wstring NameCharacters(std::wstring_view characters, size_t most = 20);
 
-// A language text with its "%1" replaced by `value`.
-std::wstring FillIn(std::wstring_view text, std::wstring_view value);
+// A language text with its `mark` ("%1", "%2") replaced by `value`.
+std::wstring FillIn(std::wstring_view text, std::wstring_view value,
+                    std::wstring_view mark = L"%1");
 
 }  // namespace tovik::ui

@@ -7,7 +7,9 @@
 #include "base/wide_text_win.h"
 #include "organiser/publish/dav_xml.h"
 #include "organiser/publish/winhttp_transport_win.h"
+#include "ui/input_filter.h"
 #include "ui/unhandled_error_win.h"
+#include "ui/window_win.h"
 
 namespace tovik {
 namespace {
@@ -78,13 +80,6 @@ DialogTemplate Layout() {
   layout.Add(kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 119, 139, 60, 14, IDOK);
   layout.Add(kButton, BS_PUSHBUTTON | WS_TABSTOP, 183, 139, 60, 14, IDCANCEL);
   return layout;
-}
-
-std::wstring Replaced(std::wstring text, std::wstring_view mark, const std::wstring& value) {
-  if (const size_t at = text.find(mark); at != std::wstring::npos) {
-    text.replace(at, mark.size(), value);
-  }
-  return text;
 }
 
 // The count with the user's thousands separator and no decimals.
@@ -189,13 +184,7 @@ void CalendarServerDialog::Init() {
 }
 
 CalendarServerSettings CalendarServerDialog::Entered() const {
-  const auto read = [this](int id) {
-    const HWND control = GetDlgItem(hwnd_, id);
-    std::wstring value(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    value.resize(
-        static_cast<size_t>(GetWindowTextW(control, value.data(), static_cast<int>(value.size()))));
-    return value;
-  };
+  const auto read = [this](int id) { return ui::WindowText(GetDlgItem(hwnd_, id)); };
   std::wstring url = read(kUrl);
   while (!url.empty() && url.back() == L' ') url.pop_back();
   while (!url.empty() && url.front() == L' ') url.erase(0, 1);
@@ -255,7 +244,7 @@ void CalendarServerDialog::ShowTestAnswer() {
     const bool calendar = !found.empty() && found.front().IsCalendar;
     answer = args_.text(calendar ? Target::MsgCalendarFound : Target::MsgNotACalendar);
   } else {
-    answer = Replaced(args_.text(Target::MsgTestFailed), L"%1", Utf8ToWide(StatusText(response)));
+    answer = ui::FillIn(args_.text(Target::MsgTestFailed), Utf8ToWide(StatusText(response)));
   }
   SetText(kTestAnswer, answer);
 }
@@ -268,10 +257,10 @@ void CalendarServerDialog::ShowStatus() {
   } else if (status.Kind == PublishStatus::Kind::Published) {
     wchar_t time[32] = {};
     GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &status.When, nullptr, time, 32);
-    line = Replaced(Replaced(args_.text(Target::MsgPublished), L"%1", time), L"%2",
-                    CountText(status.Items));
+    line = ui::FillIn(ui::FillIn(args_.text(Target::MsgPublished), time), CountText(status.Items),
+                      L"%2");
   } else if (status.Kind == PublishStatus::Kind::Failed) {
-    line = Replaced(args_.text(Target::MsgNotPublished), L"%1", Utf8ToWide(status.Failure));
+    line = ui::FillIn(args_.text(Target::MsgNotPublished), Utf8ToWide(status.Failure));
   } else {
     line = args_.text(Target::MsgNothingPublished);
   }
