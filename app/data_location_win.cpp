@@ -59,7 +59,7 @@ std::string Win32DataLocationPlatform::ReadOptionsFile(const std::string& path) 
                                         (bytes.size() - 2) / 2));
   }
   // Otherwise the file is in the ANSI code page, as Notepad used to save it.
-  return WideToUtf8(AnsiToWide(bytes));
+  return AnsiToUtf8(bytes);
 }
 
 void Win32DataLocationPlatform::RecycleFolder(const std::string& folder) {

@@ -37,6 +37,9 @@ std::wstring AnsiToWide(std::string_view text) {
 std::string WideToAnsi(std::wstring_view text) {
   return FromWide(CP_ACP, text);
 }
+std::string AnsiToUtf8(std::string_view text) {
+  return WideToUtf8(AnsiToWide(text));
+}
 
 std::wstring LowerCase(std::wstring text) {
   CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));

@@ -26,10 +26,6 @@ constexpr int kShortLookAhead = 7;
 constexpr int kExtendedLookAhead = 28;
 constexpr char kSender[] = "ChkTovikMain";
 
-std::string AnsiToUtf8(std::string_view text) {
-  return WideToUtf8(AnsiToWide(text));
-}
-
 constexpr int kLabelGap = 8;
 
 constexpr DWORD kLabel = SS_NOPREFIX | SS_LEFTNOWORDWRAP;

@@ -104,10 +104,6 @@ class PrinterCanvas : public PrintCanvas {
   bool open_ = false;
 };
 
-std::string StoredToUtf8(std::string_view stored) {
-  return WideToUtf8(AnsiToWide(stored));
-}
-
 }  // namespace
 
 // A last line is empty after a final line break, or in an empty box.
@@ -178,7 +174,7 @@ void Printing::ExportICalendar() {
       .Events = store.EventSlots,
       .Today = DayNumberFromDate(LocalToday()),
       .Stamp = ICalendarStamp(utc.wYear, utc.wMonth, utc.wDay, utc.wHour, utc.wMinute, utc.wSecond),
-      .ToUtf8 = StoredToUtf8};
+      .ToUtf8 = AnsiToUtf8};
   ExportTo(Target::miExportICalendar, Target::MsgICalendarExportFailed, path,
            [&](FileSystem& fs) { tovik::ExportICalendar(fs, path, source); });
 }
@@ -215,7 +211,7 @@ void Printing::PrintCalendar() {
             return WeekNumberText(day, startOfWeek, store.Header.FirstWeekRule) + ", " +
                    FormatDate(dates, DateFromDayNumber(day), "ddddd, ddd");
           },
-      .Text = StoredToUtf8};
+      .Text = AnsiToUtf8};
   tovik::PrintCalendar(*canvas, store, BuildPrintList(store, today), texts);
 }
 

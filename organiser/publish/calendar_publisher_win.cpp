@@ -186,12 +186,11 @@ PublishOutcome CalendarPublisher::Shared::PublishOnce(const PublishSnapshot& sna
       state = ParsePublishedState(ReadWholeFile(*fs.Open(statePath, OpenMode::ExistingRead)));
     }
   }
-  const ICalendarSource source{
-      .Slots = snapshot.Days,
-      .Events = snapshot.Events,
-      .Today = snapshot.Today,
-      .Stamp = StampNow(),
-      .ToUtf8 = [](std::string_view stored) { return WideToUtf8(AnsiToWide(stored)); }};
+  const ICalendarSource source{.Slots = snapshot.Days,
+                               .Events = snapshot.Events,
+                               .Today = snapshot.Today,
+                               .Stamp = StampNow(),
+                               .ToUtf8 = AnsiToUtf8};
   const PublishJob job{.Collection = WideToUtf8(current.Url),
                        .Items = ICalendarItems(source),
                        .Stamp = source.Stamp,
