@@ -61,4 +61,11 @@ class ContentHash {
   uint64_t size_ = 0;
 };
 
+// FNV-1a over bytes, continued from `hash`: a short, stable name for a
+// text (an identifier that must not change between versions).
+constexpr uint64_t Fnv1a(std::string_view bytes, uint64_t hash = 14695981039346656037ull) {
+  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return hash;
+}
+
 }  // namespace tovik

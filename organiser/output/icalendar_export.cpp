@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "base/content_hash.h"
 #include "base/day_number.h"
 #include "organiser/output/diary_export.h"
 
@@ -67,11 +68,8 @@ std::string_view FirstLine(std::string_view text) {
 // The same event in every export has the same UID: a hash of its month, day
 // and text (FNV-1a).
 std::string EventUid(const PeriodicEvent& event, std::string_view text) {
-  uint64_t hash = 14695981039346656037ull;
-  const auto mix = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
-  mix(event.Month);
-  mix(event.Day);
-  for (const char c : text) mix(static_cast<unsigned char>(c));
+  const char date[] = {static_cast<char>(event.Month), static_cast<char>(event.Day)};
+  const uint64_t hash = Fnv1a(text, Fnv1a(std::string_view(date, 2)));
   char uid[32];
   std::snprintf(uid, sizeof uid, "event-%016llx", static_cast<unsigned long long>(hash));
   return uid;

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "base/content_hash.h"
+
 namespace tovik {
 namespace {
 
@@ -10,11 +12,6 @@ namespace {
 constexpr std::string_view kStateHeader = "Tovik calendar state 1";
 constexpr std::string_view kCollectionKey = "collection ";
 constexpr std::string_view kResourceSuffix = ".ics";
-
-uint64_t Fnv1a(std::string_view bytes, uint64_t hash = 14695981039346656037ull) {
-  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-  return hash;
-}
 
 std::string_view NextLine(std::string_view& text) {
   const size_t end = text.find('\n');
