@@ -10,7 +10,6 @@ namespace tovik::ui {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x7E4D;
-constexpr wchar_t kProperty[] = L"TovikStoredBox";  // finds the box's state for ShownTip
 constexpr UINT_PTR kTipTimer = 0x7E4D;
 constexpr UINT kTipMilliseconds = 8000;
 constexpr int kTipWidth = 300;  // designed; longer lines wrap
@@ -169,7 +168,6 @@ LRESULT CALLBACK StoredBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
       return 0;
     case WM_NCDESTROY:
       RemoveWindowSubclass(box, StoredBoxProc, kSubclassId);
-      RemovePropW(box, kProperty);
       if (self.tip != nullptr) DestroyWindow(self.tip);
       delete &self;
       break;
@@ -187,14 +185,6 @@ const CharacterRule& AnsiCharacters() {
 void KeepStorable(HWND box, StoredBoxArgs args) {
   auto* self = new StoredBox{std::move(args)};
   SetWindowSubclass(box, StoredBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(self));
-  SetPropW(box, kProperty, self);
-}
-
-std::wstring ShownTip(HWND box) {
-  const auto* self = static_cast<const StoredBox*>(GetPropW(box, kProperty));
-  if (self == nullptr || self->tip == nullptr || !IsWindowVisible(self->tip)) return {};
-  const HWND tip = self->tip;
-  return WindowText(tip);
 }
 
 }  // namespace tovik::ui

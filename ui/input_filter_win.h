@@ -27,7 +27,4 @@ struct StoredBoxArgs {
 // key or a few seconds later.
 void KeepStorable(HWND box, StoredBoxArgs args);
 
-// The text of the box's balloon tip while it shows, else empty.
-std::wstring ShownTip(HWND box);
-
 }  // namespace tovik::ui
