@@ -41,8 +41,13 @@ bool IsReadOnly(HWND box) {
   return (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-// The bytes the stored text has left, the selection being replaced.
-size_t Room(HWND box, const StoredBox& self) {
+// The bytes the stored text has left for an insertion, the selection being
+// replaced. Far from the limit it need not be counted: no code page takes
+// more than three bytes for a UTF-16 unit, so the limit is then room enough.
+size_t Room(HWND box, const StoredBox& self, size_t insertion) {
+  constexpr size_t kMostBytesPerUnit = 3;
+  const auto length = static_cast<size_t>(GetWindowTextLengthW(box));
+  if ((length + insertion) * kMostBytesPerUnit <= self.args.maxBytes) return self.args.maxBytes;
   std::wstring text = WindowText(box);
   DWORD start = 0, end = 0;
   SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -100,7 +105,7 @@ void ShowTip(HWND box, StoredBox& self, std::wstring text) {
 // What the box is about to take; true when it takes it whole.
 bool Admit(HWND box, StoredBox& self, std::wstring_view text, bool pasted) {
   HideTip(box, self);
-  const FilteredInput input = FilterInput(text, AnsiCharacters(), Room(box, self));
+  const FilteredInput input = FilterInput(text, AnsiCharacters(), Room(box, self, text.size()));
   if (input.leftOut.empty() && !input.tooLong) return true;
   if (pasted) SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(input.kept.c_str()));
   ShowTip(box, self, self.args.onRefused(input, pasted));
