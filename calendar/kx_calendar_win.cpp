@@ -5,6 +5,7 @@
 #include "base/system_win.h"
 #include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
+#include "ui/text_fit_win.h"
 
 namespace tovik {
 
@@ -48,8 +49,7 @@ TkxCalendar::TkxCalendar(const CreateArgs& args)
               .parent = args.parent,
               .bounds = args.bounds,
               .id = args.id});
-  SetFont(font_);
-  ChooseDayNames();
+  SetFont(font_);  // the day names were chosen in its font as the grid took its size
   SetColor(ui::ResolveColor(args.color));
   LayOutMonth();
 }
@@ -163,18 +163,13 @@ void TkxCalendar::OnSize(int width, int height) {
 // The locale's abbreviated names unless one of them would run into its
 // neighbour: each name keeps a pixel of its cell free on either side.
 void TkxCalendar::ChooseDayNames() {
-  const HDC dc = GetDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, font_.get());
-  const auto width = [dc](std::wstring_view name) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, name.data(), static_cast<int>(name.size()), &size);
-    return static_cast<int>(size.cx);
+  const auto width = [this](std::wstring_view name) {
+    return static_cast<int>(
+        ui::TextExtent(hwnd(), font_.get(), name, DT_NOPREFIX | DT_SINGLELINE).cx);
   };
   dayNames_ =
       HeaderDayNames(LocaleDayNames(LOCALE_SABBREVDAYNAME1),
                      LocaleDayNames(LOCALE_SSHORTESTDAYNAME1), DefaultColWidth() - 2, width);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

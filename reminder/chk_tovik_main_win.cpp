@@ -17,6 +17,7 @@
 #include "ui/fonts_win.h"
 #include "ui/gdi_win.h"
 #include "ui/registry_key_win.h"
+#include "ui/text_fit_win.h"
 #include "ui/unhandled_error_win.h"
 
 namespace tovik {
@@ -72,14 +73,7 @@ void SetText(HWND control, const std::wstring& text) {
 }
 
 int TextWidth(HWND control) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  const ui::WindowDC dc(control);
-  const ui::ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  return extent.cx;
+  return ui::TextExtent(control, ui::WindowText(control), DT_NOPREFIX | DT_SINGLELINE).cx;
 }
 
 RECT PlaceOf(HWND control) {

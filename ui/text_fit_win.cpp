@@ -1,6 +1,7 @@
 #include "ui/text_fit_win.h"
 
 #include "ui/dpi_win.h"
+#include "ui/gdi_win.h"
 
 namespace tovik::ui {
 
@@ -11,13 +12,10 @@ SIZE TextExtent(HWND window, std::wstring_view text, UINT format) {
 
 // A window without a font of its own draws in the system's.
 SIZE TextExtent(HWND window, HFONT font, std::wstring_view text, UINT format) {
-  const HDC dc = GetDC(window);
-  const HGDIOBJ old =
-      SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+  const WindowDC dc(window);
+  const ScopedSelect selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
   RECT r{0, 0, 0, 0};
   DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, DT_CALCRECT | format);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
   return {r.right - r.left, r.bottom - r.top};
 }
 
