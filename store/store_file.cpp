@@ -327,8 +327,9 @@ SaveResult StoreFile::SaveSections(OrganiserStore& store, Overwrite overwrite) {
     }
   }
   ContentHash digest;
+  std::string head;  // as it was on disk, which may be another program's
   try {
-    ReplaceSections(fs_, path_, [&store, &digest](BufferedFileWriter& out) {
+    head = ReplaceSections(fs_, path_, [&store, &digest](BufferedFileWriter& out) {
       digest = {};  // a rewrite in place after a refused swap starts again
       out.Watch(digest);
       store.WriteSections(out);
@@ -341,11 +342,7 @@ SaveResult StoreFile::SaveSections(OrganiserStore& store, Overwrite overwrite) {
   store.DataModified = false;
   sectionsDigest_ = digest.Digest();
   loaded_ = {};
-  head_.clear();
-  try {  // the head stays as it was on disk, which may be another program's
-    ReadUpTo(*fs_.Open(path_, OpenMode::ExistingRead), kSectionsOffset, head_);
-  } catch (const IoError&) {
-  }
+  head_ = std::move(head);
   stamp_ = fs_.StampOf(path_);
   result.Outcome = SaveOutcome::Written;
   return result;
@@ -357,7 +354,8 @@ void WriteHeaderInPlace(FileSystem& fs, const std::string& path, const FileHeade
   file->Write(bytes.data(), bytes.size());
 }
 
-void ReplaceSections(FileSystem& fs, const std::string& path, const SectionsWriter& sections) {
+std::string ReplaceSections(FileSystem& fs, const std::string& path,
+                            const SectionsWriter& sections) {
   // The first 22 bytes are kept as they are on disk; a shorter file gets
   // zeros up to the sections.
   std::string head;
@@ -372,7 +370,7 @@ void ReplaceSections(FileSystem& fs, const std::string& path, const SectionsWrit
   for (int attempt = 1;; ++attempt) {
     try {
       fs.Replace(path, temp);
-      return;
+      return head;
     } catch (const IoError& e) {
       if (e.kind() != IoError::Kind::SharingViolation) {
         fs.Remove(temp);
@@ -384,6 +382,7 @@ void ReplaceSections(FileSystem& fs, const std::string& path, const SectionsWrit
   }
   fs.Remove(temp);
   RewriteSectionsInPlace(fs, path, sections);
+  return head;
 }
 
 }  // namespace tovik

@@ -113,6 +113,8 @@ using SectionsWriter = std::function<void(BufferedFileWriter& out)>;
 // written beside the old one and swapped in, so a failure at any step leaves
 // the old file whole; when another process holds the file open and the swap is
 // refused for about a second, the sections are rewritten in place instead.
-void ReplaceSections(FileSystem& fs, const std::string& path, const SectionsWriter& sections);
+// Returns the first 22 bytes as the file now holds them.
+std::string ReplaceSections(FileSystem& fs, const std::string& path,
+                            const SectionsWriter& sections);
 
 }  // namespace tovik
