@@ -12,7 +12,6 @@
 #include "base/file_system_win.h"
 #include "base/system_win.h"
 #include "base/wide_text_win.h"
-#include "organiser/output/diary_export.h"
 #include "organiser/publish/dav_xml.h"
 #include "organiser/publish/publish_run.h"
 #include "organiser/publish/winhttp_transport_win.h"
@@ -69,12 +68,11 @@ struct CalendarPublisher::Shared {
   BackOff backOff;
 };
 
+// A copy, taken on the window's thread; the worker picks the diary's days.
 PublishSnapshot SnapshotOf(const OrganiserStore& store) {
-  PublishSnapshot snapshot{.Events = store.EventSlots, .Today = DayNumberFromDate(LocalToday())};
-  for (const AppointmentEntry* day : DiaryDays(store.AppointmentSlots)) {
-    snapshot.Days.push_back(*day);
-  }
-  return snapshot;
+  return {.Slots = store.AppointmentSlots,
+          .Events = store.EventSlots,
+          .Today = DayNumberFromDate(LocalToday())};
 }
 
 CalendarPublisher::CalendarPublisher(TzqLogging& log, std::string statePath)
@@ -186,7 +184,7 @@ PublishOutcome CalendarPublisher::Shared::PublishOnce(const PublishSnapshot& sna
       state = ParsePublishedState(ReadWholeFile(*fs.Open(statePath, OpenMode::ExistingRead)));
     }
   }
-  const ICalendarSource source{.Slots = snapshot.Days,
+  const ICalendarSource source{.Slots = snapshot.Slots,
                                .Events = snapshot.Events,
                                .Today = snapshot.Today,
                                .Stamp = StampNow(),

@@ -15,7 +15,7 @@ class TzqLogging;
 
 // A copy of what the calendar shows, taken on the window's thread.
 struct PublishSnapshot {
-  std::vector<AppointmentEntry> Days{};
+  std::vector<AppointmentEntry> Slots{};
   std::vector<PeriodicEvent> Events{};
   int32_t Today = 0;
 };
