@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "ui/dpi_win.h"
 #include "ui/fonts_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_win.h"
@@ -38,22 +37,12 @@ HWND CreateDesigned(Panel& panel, const ControlDesign& design, const ScaledFonts
                            .font = FontOf(fonts, design.font),
                            .id = design.id});
   }
-  const HWND control =
-      panel.AddControl(ClassName(design.kind), design.text, design.style | WS_VISIBLE,
-                       design.bounds, design.id, design.exStyle);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(fonts, design.font)), FALSE);
-  return control;
+  return CreateDesigned(panel.hwnd(), design, fonts);
 }
 
 HWND CreateDesigned(HWND parent, const ControlDesign& design, const ScaledFonts& fonts) {
-  const RECT bounds = Scaled(design.bounds);
-  const HWND control = Created(CreateWindowExW(
-      design.exStyle, ClassName(design.kind), design.text, design.style | WS_CHILD | WS_VISIBLE,
-      bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr),
-      nullptr));
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(fonts, design.font)), FALSE);
-  return control;
+  return CreateChild(parent, ClassName(design.kind), design.text, design.style | WS_VISIBLE,
+                     design.bounds, design.id, design.exStyle, FontOf(fonts, design.font));
 }
 
 }  // namespace tovik::ui

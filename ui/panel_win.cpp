@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/dpi_win.h"
-
 namespace tovik::ui {
 
 Panel::Panel(const CreateArgs& args)
@@ -44,13 +42,7 @@ HWND Panel::AddLabel(const LabelArgs& args) {
 
 HWND Panel::AddControl(const wchar_t* className, const wchar_t* text, DWORD style,
                        const RECT& designed, int id, DWORD exStyle) {
-  const RECT bounds = Scaled(designed);
-  const HWND control = Created(CreateWindowExW(
-      exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
-      bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr));
-  if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  return control;
+  return CreateChild(hwnd(), className, text, style, designed, id, exStyle, font_);
 }
 
 HWND Panel::AddSearchPicture(const RECT& bounds, int id) {

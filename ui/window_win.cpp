@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ui/dpi_win.h"
 #include "ui/unhandled_error_win.h"
 
 namespace tovik::ui {
@@ -107,6 +108,17 @@ bool IsOwnProcessWindow(HWND window) {
 HWND Created(HWND window) {
   if (window == nullptr) throw std::runtime_error("CreateWindowExW failed");
   return window;
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
+                 const RECT& designed, int id, DWORD exStyle, HFONT font) {
+  const RECT bounds = Scaled(designed);
+  const HWND control = Created(CreateWindowExW(
+      exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
+      bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr));
+  if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
 }
 
 std::wstring WindowText(HWND window) {

@@ -53,7 +53,6 @@ class Window {
   std::string name_;
 };
 
-// The whole text of a window or control.
 // The rectangle of a top-level window with a menu bar whose client area has
 // the given size, centred on the screen.
 RECT CentredWindowRect(int clientWidth, int clientHeight, DWORD style);
@@ -68,6 +67,11 @@ bool IsOwnProcessWindow(HWND window);
 // A window that CreateWindowExW made; throws when it made none, so that no
 // caller goes on with a null handle.
 HWND Created(HWND window);
+// A child control at its designed place scaled to the layout DPI, in `font`
+// unless that is null.
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
+                 const RECT& designed, int id, DWORD exStyle, HFONT font);
+// The whole text of a window or control.
 std::wstring WindowText(HWND window);
 
 // Left, top, width and height as the designs give them.
